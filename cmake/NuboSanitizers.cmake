@@ -1,0 +1,16 @@
+# Sanitizers apply to the whole build (JUCE included), so that ThreadSanitizer sees every lock.
+if(NUBO_SANITIZER)
+    string(REPLACE "," ";" _nubo_sanitizers "${NUBO_SANITIZER}")
+    foreach(_s IN LISTS _nubo_sanitizers)
+        if(NOT _s MATCHES "^(address|undefined|thread|fuzzer-no-link)$")
+            message(FATAL_ERROR "Unknown sanitizer '${_s}'")
+        endif()
+    endforeach()
+    add_compile_options(-fsanitize=${NUBO_SANITIZER} -fno-omit-frame-pointer -g)
+    add_link_options(-fsanitize=${NUBO_SANITIZER})
+    if(NUBO_SANITIZER MATCHES "undefined")
+        add_compile_options(-fno-sanitize-recover=undefined)
+    endif()
+    # LV2/VST3 modules are loaded into a host that is not sanitized itself.
+    set(NUBO_SANITIZED_BUILD ON)
+endif()

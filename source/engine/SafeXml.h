@@ -1,0 +1,30 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <memory>
+
+namespace nubo::SafeXml
+{
+
+/** Deepest element nesting accepted from outside. JUCE's parser, writer and destructor recurse
+    once per level, so untrusted text must not choose the depth. */
+constexpr int maxNestingDepth = 200;
+
+/** An upper bound of the element nesting depth of text, from a quick scan of its tags. */
+int estimateNestingDepth (const juce::String& text) noexcept;
+
+/** Parses text as an XML document, or returns nullptr when it is not one or nests too deeply. */
+std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
+
+/** The first child of parent whose tag equals name ignoring letter case, or nullptr. */
+juce::XmlElement* findChildIgnoreCase (const juce::XmlElement& parent, juce::StringRef name) noexcept;
+
+/** C atoi reading of text (leading white space, a sign, digits; stops at the first other
+    character; 0 when there are no digits), saturating at the int range instead of overflowing. */
+int atoiOf (const juce::String& text) noexcept;
+
+/** atoiOf of the attribute, or fallback when the element has no attribute of that exact name. */
+int intAttribute (const juce::XmlElement& element, juce::StringRef name, int fallback) noexcept;
+
+} // namespace nubo::SafeXml

@@ -1,0 +1,11 @@
+#include <gtest/gtest.h>
+#include <juce_events/juce_events.h>
+
+// One JUCE initialisation for the whole binary: the core uses no GUI, but JUCE's message
+// manager and leak detectors expect to be set up and torn down once.
+int main (int argc, char** argv)
+{
+    ::testing::InitGoogleTest (&argc, argv);
+    juce::ScopedJuceInitialiser_NonGUI juce;
+    return RUN_ALL_TESTS();
+}
