@@ -6,6 +6,6 @@
 int main (int argc, char** argv)
 {
     ::testing::InitGoogleTest (&argc, argv);
-    juce::ScopedJuceInitialiser_NonGUI juce;
+    juce::ScopedJuceInitialiser_GUI juce; // JUCE 7 has no non-GUI variant; this one only sets up the message manager
     return RUN_ALL_TESTS();
 }
