@@ -57,8 +57,8 @@ TEST (DiatonicChord, ResultFollowsTheTonesNotAnEarlierCall)
     // Key 1 with root 12 and key 11 with root 2 are different questions.
     EXPECT_FALSE (PitchNameInfo::isDiatonicChord (1, 12, "Maj", { 12, 16, 19 }));
     EXPECT_FALSE (PitchNameInfo::isDiatonicChord (11, 2, "Maj", { 12, 16, 19 }));
-    EXPECT_TRUE (PitchNameInfo::isDiatonicChord (11, 2, "min", { 11, 15, 18 }));   // B Maj in B
-    EXPECT_FALSE (PitchNameInfo::isDiatonicChord (1, 12, "min", { 11, 15, 18 }));  // not in D♭
+    EXPECT_TRUE (PitchNameInfo::isDiatonicChord (11, 2, "Maj", { 11, 15, 18 }));   // B Maj in B
+    EXPECT_FALSE (PitchNameInfo::isDiatonicChord (1, 12, "Maj", { 11, 15, 18 }));  // not in D♭
 }
 
 } // namespace
