@@ -42,6 +42,36 @@ public:
 
     // Scale, interval and harmonic-function names live in their own source files.
 
+    //==============================================================================
+    // Scales and keys (PitchNameInfo_Scales.cpp)
+
+    /** The seven names of the major scale on key (pitch classes key, key+2, key+4, key+5, key+7,
+        key+9, key+11, each mod 12), from the flat table when isFlat is set, else the sharp table. */
+    static juce::StringArray getMajorScaleStringArry (int key, bool isFlat);
+
+    /** Whether every chord tone lies in the major scale of mainKey (whatever scale a chord state
+        holds). A chord without tones is never diatonic, and neither is one with a negative tone.
+        The result depends on the tones alone; chordRoot and chordName are accepted for callers
+        that name the chord, and do not change it. */
+    static bool isDiatonicChord (int mainKey, int chordRoot, const juce::String& chordName, const juce::Array<int>& chordTones);
+
+    //==============================================================================
+    // Intervals and harmonic functions (PitchNameInfo_Degrees.cpp)
+
+    /** The name of an interval of 0 … 24 semitones in the current language ("P1", "m2" …, "P15";
+        "完全1度" …); "---" (English) or "---度" (Japanese) for any other value. */
+    static juce::String getDegreeName (int semitones);
+
+    /** Harmonic-function labels in the current language. */
+    static juce::String getTonicString();
+    static juce::String getSubDominantString();
+    static juce::String getDominantString();
+    static juce::String getLeadingString();
+
+    /** The label of the first function that pitch has in the key mainKey (tonic, subdominant,
+        dominant, leading tone), or an empty text when it has none. */
+    static juce::String getHarmonicFunctionString (int pitch, int mainKey);
+
 private:
     PitchNameInfo() = delete;
 };
