@@ -87,7 +87,14 @@ std::unique_ptr<juce::XmlElement> readDocument (const void* data, int sizeInByte
         return nullptr;
 
     const auto length = juce::jmin (sizeInBytes - 8, storedLength);
-    return SafeXml::parse (juce::String::fromUTF8 (static_cast<const char*> (data) + 8, length));
+    const auto* text = static_cast<const char*> (data) + 8;
+
+    // Our writer stores plain ASCII (everything else as character references). Bytes that are not
+    // UTF-8 cannot come from it, and JUCE's string code would read past them.
+    if (! juce::CharPointer_UTF8::isValidString (text, length))
+        return nullptr;
+
+    return SafeXml::parse (juce::String::fromUTF8 (text, length));
 }
 
 void applyDocument (const juce::XmlElement& document, PluginStateTexts& state)

@@ -177,7 +177,11 @@ TEST (PluginStateFormat, BlocksWithoutADocumentChangeNothing)
         deep << "<a>";
     const auto tooDeep = blockWithText (deep.toString());
 
+    auto invalidUtf8 = blockWithText ("<root><additional_param CircleOfFifth_Style=\"1\"/></root>");
+    static_cast<juce::uint8*> (invalidUtf8.getData())[20] = 0xff; // inside the tag name
+
     const std::pair<const char*, juce::MemoryBlock> cases[] = {
+        { "invalid UTF-8", invalidUtf8 },
         { "8 bytes", juce::MemoryBlock (good.getData(), 8) },
         { "another magic", wrongMagic },
         { "length 0", zeroLength },
