@@ -345,7 +345,7 @@ void Texture_Trianlge::_drawInImage()
             triangle._createFigurePoints();
             const auto path = triangle.createPath();
 
-            g.setColour (m_colour.withAlpha ((juce::uint8) 0x7f));
+            g.setColour (m_colour.withAlpha ((juce::uint8) 0x7f));  // half-transparent fill, opaque outline
             g.fillPath (path);
             g.setColour (m_colour);
             g.strokePath (path, juce::PathStrokeType (1.0f));

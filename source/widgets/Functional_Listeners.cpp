@@ -7,8 +7,9 @@ void Functional_MouseListener_Base::call (const MouseFunc& f, const juce::MouseE
 {
     const juce::ScopedLock sl (m_mouseLock);
 
-    if (f)
-        f (e);
+    // A copy runs, so that a closure may replace itself (or its siblings) while it runs.
+    if (const auto closure = f)
+        closure (e);
 }
 
 void Functional_MouseListener_Base::mouseMove (const juce::MouseEvent& e)        { call (m_mouseMoveFunc, e); }
@@ -23,16 +24,16 @@ void Functional_MouseListener_Base::mouseDown (const juce::MouseEvent& e)
     const juce::ScopedLock sl (m_mouseLock);
     m_lastMouseDownModifiers = e.mods;
 
-    if (m_mouseDownFunc)
-        m_mouseDownFunc (e);
+    if (const auto closure = m_mouseDownFunc)
+        closure (e);
 }
 
 void Functional_MouseListener_Base::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel)
 {
     const juce::ScopedLock sl (m_mouseLock);
 
-    if (m_mouseWheelFunc)
-        m_mouseWheelFunc (e, wheel);
+    if (const auto closure = m_mouseWheelFunc)
+        closure (e, wheel);
 }
 
 void Functional_MouseListener_Base::setMouseEnterFunc (MouseFunc f)

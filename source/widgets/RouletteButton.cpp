@@ -5,6 +5,8 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <cmath>
+
 namespace nubo
 {
 
@@ -61,6 +63,12 @@ void One_RouletButton_Comp::modifierKeysChanged (const juce::ModifierKeys&)
 //==============================================================================
 namespace
 {
+    /** Cell widths round halves up (22.5 → 23), not to even. */
+    int roundHalfAway (float value) noexcept
+    {
+        return (int) std::lround (value);
+    }
+
     void paintFace (juce::Graphics& g, DrawableImage_FunctionalImage* image, juce::Colour colour)
     {
         juce::Path face;
@@ -388,7 +396,7 @@ juce::Rectangle<int> RouletteButton::getOneButtonBounds() const
     {
         case ROULETTE_TYPE_HORIZONTAL:
         {
-            const int c = juce::jmin (juce::roundToInt ((float) w / (float) m_maxVisibleNum), w);
+            const int c = juce::jmin (roundHalfAway ((float) w / (float) m_maxVisibleNum), w);
             return { w - c, 0, c, h };
         }
         case ROULETTE_TYPE_VERTICAL:
@@ -432,7 +440,7 @@ std::vector<std::optional<juce::Rectangle<int>>> RouletteButton::computeCellBoun
 
         case ROULETTE_TYPE_HORIZONTAL:
         {
-            const int e = juce::roundToInt ((float) W / (float) n);
+            const int e = roundHalfAway ((float) W / (float) n);
             const int c = juce::jmin (e, W);
             const int m = n / 2;
             const int x0 = W / 2;
@@ -461,7 +469,7 @@ std::vector<std::optional<juce::Rectangle<int>>> RouletteButton::computeCellBoun
         {
             // Two cells are cut by the edges; fewer than three visible cells share the width as one would.
             const float ef = (float) W / (float) juce::jmax (1, n - 2);
-            const int e = juce::roundToInt (ef);
+            const int e = roundHalfAway (ef);
             const int c = juce::jmin (e, W);
             const int x0 = (int) ((float) W / 2.0f - ef / 2.0f);
             const int m = n / 2;

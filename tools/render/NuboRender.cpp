@@ -102,8 +102,9 @@ namespace
                                                                      &wheelDefault, &wheelRainbow, &wheelGrey, &strip, &selector })
                 addAndMakeVisible (c);
 
-            background.getTexture().setColor (juce::Colours::white.withAlpha (0.08f), true);
+            background.getTexture().setColor (juce::Colours::white, true);
             background.getTexture().setRadiusSize (14, false);
+            background.setAlpha (0.12f);
         }
 
         static juce::StringArray fifths()
