@@ -13,6 +13,7 @@ fonts-noto-cjk and fonts-noto-cjk-extra.
 
 import argparse
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -35,6 +36,8 @@ LICENCES = [
     ("LICENSE-Migu.txt", "/usr/share/doc/fonts-migmix/copyright"),
     ("LICENSE-NotoSansCJK.txt", "/usr/share/doc/fonts-noto-cjk/copyright"),
 ]
+
+ESCAPE = re.compile(r"\\u([0-9a-fA-F]{4})|\\U([0-9a-fA-F]{8})")
 
 SIGNS = "\uff03\u266d\u25b3\u00af\u2318\u2325\u21e7\u2026"
 
@@ -60,6 +63,11 @@ def source_characters():
             if path.suffix in SCANNED_SUFFIXES and path.is_file():
                 text = path.read_text(encoding="utf-8", errors="ignore")
                 chars |= {ch for ch in text if ord(ch) > 0x7E and ch.isprintable()}
+                # Labels are often written as universal character names: u8"\u57fa\u672c".
+                for match in ESCAPE.finditer(text):
+                    ch = chr(int(match.group(1) or match.group(2), 16))
+                    if ord(ch) > 0x7E and ch.isprintable():
+                        chars.add(ch)
     return chars
 
 
