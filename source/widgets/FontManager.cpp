@@ -28,7 +28,7 @@ namespace
     /** Empties the font cache when JUCE shuts down, before the typeface machinery goes away. */
     struct FontCacheShutdown final : public juce::DeletedAtShutdown
     {
-        ~FontCacheShutdown() override { FontManager::clearCache(); }
+        ~FontCacheShutdown() override { FontManager::releaseAll(); }
     };
 
     void registerShutdownOnce()
@@ -153,6 +153,11 @@ size_t FontManager::getCacheSize()
 void FontManager::clearCache()
 {
     fontMap().clear();
+}
+
+void FontManager::releaseAll()
+{
+    clearCache();
 
     for (auto& face : embeddedFaces())
         face = nullptr;

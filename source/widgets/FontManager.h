@@ -38,8 +38,11 @@ public:
     /** Number of cached fonts. */
     static size_t getCacheSize();
 
-    /** Empties the cache (the editor does this when it is destroyed) and lets go of the embedded typefaces. */
+    /** Empties the cache (the editor does this when it is destroyed); the embedded typefaces stay. */
     static void clearCache();
+
+    /** Empties the cache and lets go of the embedded typefaces (done when JUCE shuts down). */
+    static void releaseAll();
 
     /** The four embedded faces, created once from their data and shared. */
     enum class EmbeddedFace

@@ -196,10 +196,8 @@ void RouletteButton::_createRouletButonInfo()
         _setDefaultClosures (*info);
     }
 
-    if (m_infos.isEmpty())
-        m_startIndex = 0;
-    else
-        m_startIndex = juce::jlimit (0, m_infos.size() - 1, m_startIndex);
+    // The start index is kept; cells take it modulo the record count.
+    m_startIndex = juce::jmax (0, m_startIndex);
 }
 
 void RouletteButton::_createButtonComponent()

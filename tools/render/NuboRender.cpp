@@ -224,7 +224,7 @@ int main (int argc, char** argv)
     }
 
     scratch.deleteRecursively();
-    nubo::FontManager::clearCache();
+    nubo::FontManager::releaseAll();
 
     std::cout << (ok ? "wrote " : "failed writing ") << outFolder.getFullPathName() << "\n";
     return ok ? 0 : 1;

@@ -123,6 +123,18 @@ TEST (RouletteButton, StartIndexRulesAndListeners)
     EXPECT_EQ (listener.names, 1);
 }
 
+TEST (RouletteButton, NewNamesKeepTheStartIndex)
+{
+    RouletteButton roulette ({ "a", "b", "c", "d" }, 1, nubo::ROULETTE_TYPE_VERTICAL);
+    roulette.setCurrentStartIndex (3, true, false);
+    roulette.setTargetButtonStringArray ({ "x", "y" }, false);
+
+    EXPECT_EQ (roulette.getCurrentStartIndex(), 3);
+    EXPECT_EQ (shownNames (roulette), juce::StringArray ({ "y" }));
+    turnWheel (roulette, -1.0f);
+    EXPECT_EQ (roulette.getCurrentStartIndex(), 0);
+}
+
 TEST (RouletteButton, BusyLockDropsIndexChanges)
 {
     RouletteButton roulette ({ "C", "D", "E" }, 1, nubo::ROULETTE_TYPE_VERTICAL);
