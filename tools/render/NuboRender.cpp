@@ -205,6 +205,14 @@ int main (int argc, char** argv)
         Gallery gallery (scratch);
         gallery.setBounds (0, 0, width, height);
 
+        // The pointer over one segment of the rainbow wheel shows the hover outline.
+        auto& hovered = gallery.wheelRainbow;
+        const auto over = juce::Point<float> ((float) hovered.getWidth() / 2.0f, (float) hovered.getHeight() * 0.08f);
+        hovered.mouseMove (juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), over, {},
+                                             juce::MouseInputSource::defaultPressure, 0.0f, 0.0f, 0.0f, 0.0f,
+                                             &hovered, &hovered, juce::Time::getCurrentTime(), over,
+                                             juce::Time::getCurrentTime(), 1, false));
+
         ok &= writePng (gallery, outFolder.getChildFile ("gallery.png"), false);
 
         const std::pair<juce::Component*, const char*> parts[] = {
