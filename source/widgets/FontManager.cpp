@@ -19,10 +19,27 @@ const juce::String FontManager::m_STR_ID_ITALIC ("ITALIC");
 
 namespace
 {
+    /** The cache and the embedded faces. It may die (at exit) before JUCE shuts down, or after:
+        the shutdown hook checks that it still lives. */
+    struct FontStore
+    {
+        FontStore() noexcept { alive = true; }
+        ~FontStore() { alive = false; }
+
+        std::map<juce::String, juce::Font> map;
+        std::array<juce::Typeface::Ptr, 4> faces;
+        static inline bool alive = false;
+    };
+
+    FontStore& store()
+    {
+        static FontStore s;
+        return s;
+    }
+
     std::array<juce::Typeface::Ptr, 4>& embeddedFaces()
     {
-        static std::array<juce::Typeface::Ptr, 4> faces;
-        return faces;
+        return store().faces;
     }
 
     /** Empties the font cache when JUCE shuts down, before the typeface machinery goes away. */
@@ -53,8 +70,7 @@ namespace
 
 std::map<juce::String, juce::Font>& FontManager::fontMap()
 {
-    static std::map<juce::String, juce::Font> map;
-    return map;
+    return store().map;
 }
 
 juce::Typeface::Ptr FontManager::getEmbeddedTypeface (EmbeddedFace face)
@@ -157,6 +173,9 @@ void FontManager::clearCache()
 
 void FontManager::releaseAll()
 {
+    if (! FontStore::alive)
+        return;
+
     clearCache();
 
     for (auto& face : embeddedFaces())

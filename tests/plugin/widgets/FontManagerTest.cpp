@@ -96,6 +96,16 @@ TEST_F (FontManagerTest, EmbeddedFacesAreSharedAndCoverTheLabels)
                FontManager::getEmbeddedTypeface (Face::notoMedium));
 }
 
+TEST_F (FontManagerTest, ClearingTheCacheKeepsTheEmbeddedTypefaces)
+{
+    const auto before = FontManager::getFont (FontManager::NOTO_SANS_CJK, 12, juce::Font::plain, 0.0f).getTypefacePtr();
+    FontManager::clearCache();
+    EXPECT_EQ (FontManager::getCacheSize(), 0u);
+
+    const auto after = FontManager::getFont (FontManager::NOTO_SANS_CJK, 12, juce::Font::plain, 0.0f).getTypefacePtr();
+    EXPECT_EQ (before, after) << "the typeface is made once and shared";
+}
+
 TEST_F (FontManagerTest, ItalicEmbeddedRequestFallsBackToTheDefaultFont)
 {
     const auto& italic = FontManager::getFont (FontManager::MIG1BT, 20, juce::Font::italic, 0.0f);

@@ -135,6 +135,23 @@ TEST (RouletteButton, NewNamesKeepTheStartIndex)
     EXPECT_EQ (roulette.getCurrentStartIndex(), 0);
 }
 
+TEST (RouletteButton, FunctionalListenerSkipsUnsetClosures)
+{
+    RouletteButton roulette ({ "a", "b", "c" }, 2, nubo::ROULETTE_TYPE_VERTICAL);
+    nubo::RouletteButton_ListenerFunctional listener;
+    juce::StringArray heard;
+    listener.setFuncChangeCurrentIndex ([&] (RouletteButton& r) { heard.add ("index " + juce::String (r.getCurrentStartIndex())); });
+    listener.setFuncChangeVisibleNum ([&] (RouletteButton& r) { heard.add ("visible " + juce::String (r.getVisibleNum())); });
+    roulette.addRouletteButtonListner (&listener);
+
+    roulette.addCurrentStartIndex (1);
+    roulette.setVisibleNum (1, true, true);
+    roulette.setRoulletType (nubo::ROULETTE_TYPE_HORIZONTAL);     // no closure: skipped
+    roulette.setTargetButtonStringArray ({ "x" }, true);           // no closure: skipped
+
+    EXPECT_EQ (heard, juce::StringArray ({ "index 1", "visible 1" }));
+}
+
 TEST (RouletteButton, BusyLockDropsIndexChanges)
 {
     RouletteButton roulette ({ "C", "D", "E" }, 1, nubo::ROULETTE_TYPE_VERTICAL);
