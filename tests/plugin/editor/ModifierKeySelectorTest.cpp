@@ -102,6 +102,25 @@ TEST_F (ModifierKeySelectorTest, NewUserGetsDefaultsAndAFile)
     EXPECT_EQ (folder.findChildFiles (juce::File::findFiles, false).size(), 1) << "no temporary file is left behind";
 }
 
+TEST_F (ModifierKeySelectorTest, AFileWhereTheFolderBelongsIsReplacedByTheFolder)
+{
+    const auto nested = folder.getChildFile ("settings");
+    ASSERT_TRUE (nested.replaceWithText ("not a folder"));
+
+    TestSelector selector (nested);
+    EXPECT_TRUE (nested.isDirectory());
+    EXPECT_TRUE (nested.getChildFile ("nuboChord_Mod_setting.xml").existsAsFile());
+
+    // A folder standing where the settings file belongs is left alone; the defaults stay.
+    const auto blocked = folder.getChildFile ("blocked");
+    ASSERT_TRUE (blocked.getChildFile ("nuboChord_Mod_setting.xml").createDirectory());
+    TestSelector stuck (blocked);
+    stuck.pointer = overMod1();
+    stuck.press (juce::ModifierKeys::shiftModifier);
+    EXPECT_EQ (stuck.getPrimaryKey(), Key::SHIFT);
+    EXPECT_TRUE (blocked.getChildFile ("nuboChord_Mod_setting.xml").isDirectory());
+}
+
 TEST_F (ModifierKeySelectorTest, FileContentsAreReadThroughTheSwapRule)
 {
     struct Case { const char* text; Key primary; Key secondary; };
