@@ -1,6 +1,7 @@
 #include "widgets/FontManager.h"
 
 #include "NuboFontData.h"
+#include "theory/Define_ChordName.h"
 
 #include <array>
 #include <cstdio>
@@ -182,13 +183,9 @@ void FontManager::releaseAll()
         face = nullptr;
 }
 
-std::function<int()> _PopUpMenu_LookAndFeel_ByLanguage::languageMode;
-
 juce::Font _PopUpMenu_LookAndFeel_ByLanguage::getPopupMenuFont()
 {
-    const int mode = languageMode ? languageMode() : 1;
-
-    if (mode == 0)
+    if (Define_ChordName::m_laguageMode == 0)
         return FontManager::getFont (FontManager::MIG1BT, 18, juce::Font::plain, 0.0f);
 
     return FontManager::getFont (FontManager::NOTO_SANS_CJK, 18, juce::Font::bold, 0.0f);

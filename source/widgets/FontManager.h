@@ -2,7 +2,6 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <functional>
 #include <map>
 
 namespace nubo
@@ -62,10 +61,8 @@ private:
 class _PopUpMenu_LookAndFeel_ByLanguage : public juce::LookAndFeel_V4
 {
 public:
-    /** Reads the chord-name language mode (0 Japanese, 1 English) when a menu asks for its font.
-        The panels point it at the theory's language setting; unset means English. */
-    static std::function<int()> languageMode;
-
+    /** Japanese mode: Migu, plain; English mode: Noto Sans CJK, bold. Decided by the chord-name
+        language mode at the moment the menu asks. */
     juce::Font getPopupMenuFont() override;
 };
 

@@ -4,6 +4,7 @@
 
 #include "editor/ModifierKeySelector.h"
 #include "editor/NotificationText.h"
+#include "theory/Define_ChordName.h"
 #include "widgets/DrawableImage_Bass.h"
 #include "widgets/FontManager.h"
 #include "widgets/RYBColor.h"
@@ -76,13 +77,12 @@ namespace
     public:
         explicit Gallery (const juce::File& settingsFolder)
             : oneCell (juce::StringArray { "C", "D", "E" }, 1, nubo::ROULETTE_TYPE_VERTICAL),
-              chordStack (juce::StringArray { "Maj", "min", utf8 (u8"\u25b37"), "m7", utf8 (u8"m7\u00af5"), "7sus4", "dim7", "aug" },
-                          5, nubo::ROULETTE_TYPE_VERTICAL),
+              chordStack (nubo::Define_ChordName::get3rdAnd4thChordNameList(), 5, nubo::ROULETTE_TYPE_VERTICAL),
               keysType2 (keyNames (24), 24, nubo::ROULETTE_TYPE_HORIZONTAL),
               keysType4 (keyNames (24), 15, nubo::ROULETTE_TYPE_HORIZONTAL_CENTRED),
-              wheelDefault (fifths(), relativeMinors()),
-              wheelRainbow (fifths(), relativeMinors()),
-              wheelGrey (fifths(), relativeMinors()),
+              wheelDefault (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor()),
+              wheelRainbow (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor()),
+              wheelGrey (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor()),
               selector (settingsFolder)
         {
             dressAsKeys (chordStack, false);
@@ -105,18 +105,6 @@ namespace
             background.getTexture().setColor (juce::Colours::white, true);
             background.getTexture().setRadiusSize (14, false);
             background.setAlpha (0.12f);
-        }
-
-        static juce::StringArray fifths()
-        {
-            return { "C", "G", "D", "A", "E", "B", utf8 (u8"F\uff03"), utf8 (u8"D\u266d"), utf8 (u8"A\u266d"), utf8 (u8"E\u266d"),
-                     utf8 (u8"B\u266d"), "F" };
-        }
-
-        static juce::StringArray relativeMinors()
-        {
-            return { "Am", "Em", "Bm", utf8 (u8"F\uff03m"), utf8 (u8"C\uff03m"), utf8 (u8"G\uff03m"), utf8 (u8"D\uff03m"),
-                     utf8 (u8"B\u266dm"), "Fm", "Cm", "Gm", "Dm" };
         }
 
         void paint (juce::Graphics& g) override

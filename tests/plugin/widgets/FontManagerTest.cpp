@@ -1,3 +1,4 @@
+#include "theory/Define_ChordName.h"
 #include "widgets/FontManager.h"
 
 #include "WidgetTestHelpers.h"
@@ -132,19 +133,19 @@ TEST_F (FontManagerTest, PopUpMenuLooksPickTheirFontByLanguage)
     nubo::_PopUpMenu_LookAndFeel_f51a22fdcb27 byLanguage;
     nubo::_PopUpMenu_LookAndFeel_15e388911991 alwaysNoto;
 
-    auto previous = nubo::_PopUpMenu_LookAndFeel_ByLanguage::languageMode;
+    const int previous = nubo::Define_ChordName::m_laguageMode;
     const auto noto = FontManager::getEmbeddedTypeface (FontManager::EmbeddedFace::notoMedium);
     const auto migu = FontManager::getEmbeddedTypeface (FontManager::EmbeddedFace::miguRegular);
 
-    nubo::_PopUpMenu_LookAndFeel_ByLanguage::languageMode = [] { return 0; };
+    nubo::Define_ChordName::m_laguageMode = 0;
     EXPECT_EQ (byLanguage.getPopupMenuFont().getTypefacePtr(), migu);
     EXPECT_EQ (alwaysNoto.getPopupMenuFont().getTypefacePtr(), noto);
 
-    nubo::_PopUpMenu_LookAndFeel_ByLanguage::languageMode = [] { return 1; };
+    nubo::Define_ChordName::m_laguageMode = 1;
     EXPECT_EQ (byLanguage.getPopupMenuFont().getTypefacePtr(), noto);
     EXPECT_FLOAT_EQ (byLanguage.getPopupMenuFont().getHeight(), 18.0f);
 
-    nubo::_PopUpMenu_LookAndFeel_ByLanguage::languageMode = previous;
+    nubo::Define_ChordName::m_laguageMode = previous;
 }
 
 } // namespace
