@@ -18,6 +18,24 @@ nubo::StepSequencer_OneStepType typeWithVariations (std::initializer_list<const 
     return type;
 }
 
+TEST (StepSequencerPattern, TypeNamesAndJapaneseLabels)
+{
+    const auto u8 = [] (const char* t) { return juce::String (juce::CharPointer_UTF8 (t)); };
+
+    const std::pair<juce::String, juce::String> names[] {
+        { Names::STEP_VARIATION_NOTE_OFF, "NoteOff" },        { Names::STEP_VARIATION_NOTE_ON, "NoteOn" },
+        { Names::STEP_VARIATION_NOTE_CONTINUE, "Continue" },  { Names::STEP_VARIATION_NOTE_Normal, "Normal" },
+        { Names::STEP_VARIATION_NOTE_Inversion1, "Inversion1" }, { Names::STEP_VARIATION_NOTE_Inversion3, "Inversion3" },
+        { Names::STEP_VARIATION_NOTE_Depend, "Sync" },        { Names::STEP_VARIATION_NOTE_OFF_JA, "Note Off" },
+        { Names::STEP_VARIATION_NOTE_Normal_JA, u8 (u8"基本形") },
+        { Names::STEP_VARIATION_NOTE_Inversion2_JA, u8 (u8"第2転") }, // ASCII digit
+        { Names::STEP_VARIATION_NOTE_Depend_JA, u8 (u8"同期") },
+    };
+
+    for (const auto& [constant, text] : names)
+        EXPECT_EQ (constant, text);
+}
+
 TEST (StepSequencerPattern, VariationSelectionWrapsTheIndex)
 {
     struct Case { int index; const char* expected; };
