@@ -45,7 +45,8 @@ public:
         Writes the chord and returns the written file, or File() when nothing could be written
         (no writer, no folder, the write failed). The folder is created when missing. An old export
         of the same name is replaced; when it cannot be removed the chord goes to a fresh sibling
-        name. The file always lies directly inside exportFolder.
+        name. The file always lies directly inside exportFolder. Callers export only a chord that
+        has at least one tone.
     */
     static juce::File exportChord (const juce::String& fullChordName,
                                    int exportMode,

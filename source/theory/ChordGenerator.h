@@ -20,6 +20,11 @@ public:
     static int checkAndExecute (ChordGenerator_Base* generator, FileCreator_Base* sink, NotesOrderReplace_Base* reorder,
                                 const juce::String& chordName, int root, float start, float length, float velocity, int channel);
 
+    /** The "DiaTonic Chord Only" list: the names of "All Chord", in order, whose root-position
+        chord on chordRoot lies wholly in the major scale of mainKey; the single entry "---" when
+        none does. Built once per pair of pitch classes and kept (see DiatonicChordNameList). */
+    static juce::StringArray getDiatonicChordNameList (int mainKey, int chordRoot);
+
 private:
     ChordGenerator() = delete;
 };

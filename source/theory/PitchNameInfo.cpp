@@ -13,8 +13,6 @@ namespace
 {
     struct ParserTexts
     {
-        const juce::String fullWidthSharp = utf8Text (u8"＃");
-        const juce::String flatSign = utf8Text (u8"♭");
         const std::wregex parenthesised = StringN::compilePattern ("\\(.*\\)");
         const std::wregex octave = StringN::compilePattern ("[0-9]|-1|-2");
     };
@@ -29,48 +27,80 @@ namespace
         of the tests decides, not the position in the text); 0 when there is none. */
     int letterValue (const juce::String& text)
     {
-        static constexpr const char* letters[] = { "C", "D", "E", "F", "G", "A", "B" };
+        // One pass noting which letters occur, then the tests in their order.
+        unsigned int seen = 0;
+
+        for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
+        {
+            const auto c = *p;
+
+            if (c >= 'A' && c <= 'G')
+                seen |= 1u << (c - 'A');
+        }
+
+        static constexpr char letters[] = { 'C', 'D', 'E', 'F', 'G', 'A', 'B' };
         static constexpr int values[] = { 0, 2, 4, 5, 7, 9, 11 };
 
         for (size_t i = 0; i < std::size (letters); ++i)
-            if (text.contains (letters[i]))
+            if ((seen & (1u << (letters[i] - 'A'))) != 0)
                 return values[i];
 
         return 0;
     }
 
+    /** +1 when text holds "＃" or "#", else -1 when it holds "♭" or "b", else 0. */
     int accidentalValue (const juce::String& text)
     {
-        const auto& texts = parserTexts();
+        bool flat = false;
 
-        if (text.contains (texts.fullWidthSharp) || text.contains ("#"))
-            return 1;
+        for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
+        {
+            const auto c = *p;
 
-        if (text.contains (texts.flatSign) || text.contains ("b"))
-            return -1;
+            if (c == 0xFF03 || c == '#')
+                return 1;
 
-        return 0;
+            if (c == 0x266D || c == 'b')
+                flat = true;
+        }
+
+        return flat ? -1 : 0;
+    }
+
+    /** The first match of pattern in text, searched from the first character at which a match
+        can begin (neither pattern has anchors or look-behind, so skipping the characters before
+        it finds the same match and keeps the matcher's work small). */
+    bool findFirst (const juce::String& text, int firstPossibleStart, const std::wregex& pattern, juce::String& match)
+    {
+        if (firstPossibleStart < 0)
+            return false;
+
+        StringN found;
+
+        if (! StringN::fromString (text.substring (firstPossibleStart)).regexSearchFirst (pattern, found))
+            return false;
+
+        match = found.toString();
+        return true;
     }
 
     /** The first parenthesised part of text (from its first "(" to the last ")" on that line),
         or false when there is none. */
     bool findParenthesised (const juce::String& text, juce::String& part)
     {
-        if (! text.containsChar ('('))
-            return false;
-
-        StringN match;
-
-        if (! StringN::fromString (text).regexSearchFirst (parserTexts().parenthesised, match))
-            return false;
-
-        part = match.toString();
-        return true;
+        return findFirst (text, text.indexOfChar ('('), parserTexts().parenthesised, part);
     }
 
-    bool containsDigit (const juce::String& text)
+    /** The octave number of text (its first digit, or -1 or -2), or false when there is none. */
+    bool findOctave (const juce::String& text, int& octave)
     {
-        return text.containsAnyOf ("0123456789");
+        juce::String match;
+
+        if (! findFirst (text, text.indexOfAnyOf ("0123456789-"), parserTexts().octave, match))
+            return false;
+
+        octave = match.getIntValue();
+        return true;
     }
 }
 
@@ -89,14 +119,10 @@ int PitchNameInfo::getPitchNumberFromString (const juce::String& text)
         working = part;
 
     auto base = 60;
+    int octave = 0;
 
-    if (containsDigit (working))
-    {
-        StringN match;
-
-        if (StringN::fromString (working).regexSearchFirst (parserTexts().octave, match))
-            base = match.toString().getIntValue() * 12 + 24;
-    }
+    if (findOctave (working, octave))
+        base = octave * 12 + 24;
 
     return letter + accidentalValue (working) + base;
 }

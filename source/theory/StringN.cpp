@@ -153,7 +153,7 @@ void StringN::decode (std::wstring& wide, std::vector<int>* byteOffsets) const
 
 bool StringN::isContainRegEx (const std::wregex& pattern) const
 {
-    std::wstring wide;
+    thread_local std::wstring wide;
     decode (wide, nullptr);
 
     try
@@ -199,8 +199,10 @@ std::vector<StringN> StringN::regexSearch (const std::wregex& pattern) const
 
 bool StringN::regexSearchFirst (const std::wregex& pattern, StringN& firstMatch) const
 {
-    std::wstring wide;
-    std::vector<int> offsets;
+    // Scratch buffers kept per thread: this runs for every parsed pitch name.
+    thread_local std::wstring wide;
+    thread_local std::vector<int> offsets;
+    offsets.clear();
     decode (wide, &offsets);
 
     try

@@ -171,4 +171,25 @@ TEST (StringN, OddInputIsSafe)
     EXPECT_EQ (PitchNameInfo::getPitchNumberFromString (juce::String ("A") + juce::String (huge)), 69);
 }
 
+TEST (StringN, LongTextIsSafeOnASmallThreadStack)
+{
+    // Hosts call in on threads with small stacks (512 kB is common); the matcher's recursion per
+    // character must stay bounded there whatever the length of the text.
+    struct Parser final : juce::Thread
+    {
+        Parser() : juce::Thread ("parser", 512 * 1024) {}
+        void run() override
+        {
+            const auto text = juce::String ("B (") + juce::String::repeatedString ("x", 200000) + juce::String (")4");
+            result = PitchNameInfo::getPitchNumberFromString (text);
+        }
+        std::atomic<int> result { 0 };
+    } parser;
+
+    ASSERT_TRUE (parser.startThread());
+    ASSERT_TRUE (parser.waitForThreadToExit (20000));
+    // The parenthesis closes beyond the searched length, so no part is taken; the octave is 4.
+    EXPECT_EQ (parser.result.load(), 11 + 4 * 12 + 24);
+}
+
 } // namespace
