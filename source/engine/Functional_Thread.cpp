@@ -3,8 +3,8 @@
 namespace nubo
 {
 
-Functional_Thread::Functional_Thread (const juce::String& threadName, int stackSize)
-    : juce::Thread (threadName, static_cast<size_t> (juce::jmax (0, stackSize)))
+Functional_Thread::Functional_Thread (const juce::String& name, int stackSize)
+    : juce::Thread (name, static_cast<size_t> (juce::jmax (0, stackSize)))
 {
     // Highest priority; it only matters if someone ever starts the thread.
     setPriority (juce::Thread::Priority::highest);

@@ -17,7 +17,7 @@ namespace nubo
 class Functional_Thread : public juce::Thread
 {
 public:
-    Functional_Thread (const juce::String& threadName, int stackSize);
+    Functional_Thread (const juce::String& name, int stackSize);
     ~Functional_Thread() override;
 
     void run() override;

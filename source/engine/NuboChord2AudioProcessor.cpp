@@ -52,8 +52,8 @@ void NuboChord2AudioProcessor::readTempo()
 {
     positionInfo.bpm = 0.0;
 
-    if (auto* playHead = getPlayHead())
-        if (const auto position = playHead->getPosition())
+    if (auto* head = getPlayHead())
+        if (const auto position = head->getPosition())
             if (const auto bpm = position->getBpm())
                 positionInfo.bpm = *bpm;
 }
@@ -82,8 +82,8 @@ void NuboChord2AudioProcessor::processBlock (juce::AudioBuffer<float>& audio, ju
     if (numSamples <= 0)
         return;
 
-    // With an empty queue, no timed notes, no reset pending and the sequencer stopped every
-    // per-sample call below is a no-op, so the loop is skipped as a whole.
+    // With an empty queue, no timed notes, no reset pending and the sequencer stopped, every
+    // per-sample call below is a no-op: the loop is skipped, or left as soon as that is so.
     if (! hasPendingMidiWork())
         return;
 
@@ -94,6 +94,9 @@ void NuboChord2AudioProcessor::processBlock (juce::AudioBuffer<float>& audio, ju
     {
         updateMidiSequence (sampleRate, positionInfo.bpm);
         sendMidiMessageFromQue (midi, 0);
+
+        if (! hasPendingMidiWork())
+            break;
     }
 }
 

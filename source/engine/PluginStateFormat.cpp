@@ -29,7 +29,10 @@ namespace
         auto* section = root.createNewChildElement (tag);
 
         if (auto parsed = SafeXml::parse (text))
+        {
+            SafeXml::removeMixedContentText (*parsed);
             section->addChildElement (parsed.release());
+        }
     }
 } // namespace
 

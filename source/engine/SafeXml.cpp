@@ -10,10 +10,10 @@ int estimateNestingDepth (const juce::String& text) noexcept
     // Counts every "<name" outside tags as an opening and every "</" or "/>" as a closing. Quoted
     // attribute values are skipped, so a value cannot hide an opening; comments and other
     // declarations can only make the estimate larger, never smaller.
-    enum class State { text, openTag, otherTag };
+    enum class State { content, openTag, otherTag };
 
     int depth = 0, deepest = 0;
-    auto state = State::text;
+    auto state = State::content;
     juce::juce_wchar quote = 0, lastInTag = 0;
     auto p = text.getCharPointer();
 
@@ -23,7 +23,7 @@ int estimateNestingDepth (const juce::String& text) noexcept
 
         switch (state)
         {
-            case State::text:
+            case State::content:
                 if (c == '<')
                 {
                     const auto next = *p;
@@ -60,7 +60,7 @@ int estimateNestingDepth (const juce::String& text) noexcept
                     if (lastInTag == '/')
                         depth = juce::jmax (0, depth - 1);
 
-                    state = State::text;
+                    state = State::content;
                 }
                 else if (! juce::CharacterFunctions::isWhitespace (c))
                 {
@@ -70,7 +70,7 @@ int estimateNestingDepth (const juce::String& text) noexcept
 
             case State::otherTag:
                 if (c == '>')
-                    state = State::text;
+                    state = State::content;
                 break;
         }
     }
@@ -84,6 +84,27 @@ std::unique_ptr<juce::XmlElement> parse (const juce::String& text)
         return nullptr;
 
     return juce::parseXML (text);
+}
+
+void removeMixedContentText (juce::XmlElement& element)
+{
+    bool hasElementChild = false;
+
+    for (auto* child : element.getChildIterator())
+    {
+        if (! child->isTextElement())
+        {
+            hasElementChild = true;
+            removeMixedContentText (*child); // depth is bounded by parse()
+        }
+    }
+
+    if (! hasElementChild)
+        return;
+
+    for (int i = element.getNumChildElements(); --i >= 0;)
+        if (auto* child = element.getChildElement (i); child->isTextElement())
+            element.removeChildElement (child, true);
 }
 
 juce::XmlElement* findChildIgnoreCase (const juce::XmlElement& parent, juce::StringRef name) noexcept

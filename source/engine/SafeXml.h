@@ -17,6 +17,11 @@ int estimateNestingDepth (const juce::String& text) noexcept;
 /** Parses text as an XML document, or returns nullptr when it is not one or nests too deeply. */
 std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
+/** Removes the text nodes of every element that also has element children, at any depth.
+    JUCE's one-line writer cannot write an element that follows a text node (it dereferences a
+    null line break), and no stored document of ours carries such mixed content. */
+void removeMixedContentText (juce::XmlElement& element);
+
 /** The first child of parent whose tag equals name ignoring letter case, or nullptr. */
 juce::XmlElement* findChildIgnoreCase (const juce::XmlElement& parent, juce::StringRef name) noexcept;
 

@@ -97,6 +97,10 @@ juce::String ChordFileExporter::makeLegalFileName (const juce::String& fullChord
     // No hidden files, and nothing that some file systems silently strip.
     name = name.trimCharactersAtStart (". ").trimCharactersAtEnd (". ");
 
+    // A leading "~" makes juce::File read the name as a path from a home folder.
+    if (name.startsWithChar ('~'))
+        name = "_" + name.substring (1);
+
     if (name.isEmpty())
         return "chord";
 

@@ -13,16 +13,19 @@ namespace
     /** Largest tick a MIDI file can reach with four-byte delta times. */
     constexpr int maxTick = 0x0fffffff;
 
-    int tickOf (double quarterNotes) noexcept
+    // Products are taken in single precision, like the values themselves: a velocity chosen as
+    // n / 127 (or a start of 0.7) then gives back n (or tick 336). Widening the float first would
+    // keep its rounding error and truncate to one less.
+    int tickOf (float quarterNotes) noexcept
     {
-        return truncateToIntSaturating (quarterNotes * FileCreator_Midi::ticksPerQuarterNote);
+        return truncateToIntSaturating (quarterNotes * static_cast<float> (FileCreator_Midi::ticksPerQuarterNote));
     }
 
     juce::uint8 velocityByteOf (float velocity) noexcept
     {
-        const auto product = static_cast<double> (velocity) * 127.0;
+        const auto product = velocity * 127.0f;
 
-        if (! (product >= 0.0 && product <= 127.0)) // also catches NaN
+        if (! (product >= 0.0f && product <= 127.0f)) // also catches NaN
             return 127;
 
         return static_cast<juce::uint8> (product);
@@ -80,9 +83,11 @@ bool FileCreator_Midi::saveToFile (juce::File file)
 
     // The closing events go into a copy of the notes, so a second save writes the same file.
     juce::MidiMessageSequence track (*sequences.getFirst());
+    // The name goes in before the end of track, so that the end of track stays the last event
+    // even when every note lies at tick 0 (or there are none).
     const auto lastTick = track.getNumEvents() > 0 ? track.getEndTime() : 0.0;
-    track.addEvent (juce::MidiMessage::endOfTrack(), lastTick);
     track.addEvent (juce::MidiMessage::textMetaEvent (3, file.getFileNameWithoutExtension()), 0.0);
+    track.addEvent (juce::MidiMessage::endOfTrack(), lastTick);
 
     midiFile->clear();
     midiFile->addTrack (track);

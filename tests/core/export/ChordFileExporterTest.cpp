@@ -45,6 +45,9 @@ TEST (ChordFileExporter, LegalFileNames)
         { " .\n. ", "_" },
         { "CON", "_CON" },
         { "C.Maj", "C.Maj" },
+        { "~victim", "_victim" },   // a leading "~" would be read as a home folder
+        { ". ~x", "_x" },
+        { "C~Maj", "C~Maj" },
     };
 
     for (const auto& [chordName, fileName] : cases)
@@ -170,6 +173,7 @@ TEST_F (ChordFileExporterWrites, HostileNamesStayInsideTheFolder)
     const juce::String hostile[] {
         "../victim", "../../victim", "CMaj[../../victim]", "CMaj[..\\..\\victim]", "/tmp/victim",
         "CMaj[\n../victim]", "..", ".", "CMaj[" + juce::String::repeatedString ("../", 200) + "victim]",
+        "~/victim", "~victim", "~",
     };
 
     nubo::FileCreator_Midi writer;

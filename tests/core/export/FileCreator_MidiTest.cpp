@@ -102,6 +102,51 @@ TEST (FileCreator_Midi, NoteValuesAreLimited)
     }
 }
 
+TEST (FileCreator_Midi, VelocitiesAndStartsChosenAsFractionsComeBackWhole)
+{
+    // The velocity control sets n / 127: every n must come back as byte n, and a start of 0.7
+    // quarter notes lies at tick 336 (0.7f is a little below 0.7).
+    nubo::test::ScopedTempFolder temp;
+    nubo::FileCreator_Midi writer;
+    for (int n = 0; n <= 127; ++n)
+        writer.addOneNote (n, 0.7f, 1.0f, static_cast<float> (n) / 127.0f, 1);
+
+    const auto file = temp / "velocities.mid";
+    ASSERT_TRUE (writer.saveToFile (file));
+
+    int numOn = 0;
+    for (const auto& n : readNotes (file))
+    {
+        if (! n.isOn)
+            continue;
+
+        ++numOn;
+        EXPECT_EQ (n.velocity, n.note);
+        EXPECT_EQ (n.tick, 336) << "note " << n.note;
+    }
+    EXPECT_EQ (numOn, 128);
+}
+
+TEST (FileCreator_Midi, EndOfTrackIsLastEvenWhenEverythingIsAtTickZero)
+{
+    nubo::test::ScopedTempFolder temp;
+    const auto file = temp / "z.mid";
+    const auto trackBytes = [&file]
+    {
+        const auto bytes = nubo::test::bytesOf (nubo::test::readBytes (file));
+        return bytes.size() > 22 ? std::vector<int> (bytes.begin() + 22, bytes.end()) : std::vector<int>();
+    };
+
+    nubo::FileCreator_Midi writer;
+    ASSERT_TRUE (writer.saveToFile (file));
+    EXPECT_THAT (trackBytes(), ElementsAreArray (std::vector<int> { 0x00, 0xFF, 0x03, 0x01, 'z', 0x00, 0xFF, 0x2F, 0x00 }));
+
+    writer.addOneNote (60, 0.0f, 0.0f, 1.0f, 1);
+    ASSERT_TRUE (writer.saveToFile (file));
+    EXPECT_THAT (trackBytes(), ElementsAreArray (std::vector<int> { 0x00, 0x90, 0x3C, 0x7F, 0x00, 0x80, 0x3C, 0x00,
+                                                                   0x00, 0xFF, 0x03, 0x01, 'z', 0x00, 0xFF, 0x2F, 0x00 }));
+}
+
 TEST (FileCreator_Midi, EventOrderAndTicks)
 {
     nubo::test::ScopedTempFolder temp;
