@@ -124,6 +124,9 @@ public:
     ChordGenerator_Base* getCurrentChordGenerator() const noexcept { return currentGenerator; }
     FileCreator_Base* getCurrentFileCreator() const noexcept { return currentFileWriter; }
     SaveFilePathGetter& getSaveFilePathGetter() noexcept { return saveFilePathGetter; }
+    pitchChord_InversionTypeSelector& getInversionTypeSelector() noexcept { return inversionTypeSelector; }
+    NoteOrderReplace_Selector& getNoteOrderReplaceSelector() noexcept { return noteOrderSelector; }
+    FileCreator_Memory& getMemoryNoteSink() noexcept { return memoryNoteSink; }
 
     //==============================================================================
     /** Limited to 1 … 16. */
