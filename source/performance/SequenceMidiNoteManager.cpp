@@ -181,44 +181,6 @@ int SequenceMidiNoteManager::samplesPerQuarterNote (double sampleRate, double bp
     return static_cast<int> (samples);
 }
 
-int SequenceMidiNoteManager::cachedSamplesPerQuarterNote (double sampleRate, double bpm) noexcept
-{
-    if (sampleRate != cachedSampleRate || bpm != cachedBpm)
-    {
-        cachedSampleRate = sampleRate;
-        cachedBpm = bpm;
-        cachedSamplesPerQn = samplesPerQuarterNote (sampleRate, bpm);
-    }
-
-    return cachedSamplesPerQn;
-}
-
-void SequenceMidiNoteManager::updateOneSample (double sampleRate, double bpm) noexcept
-{
-    if (! stepping.load (std::memory_order_acquire))
-        return;
-
-    const auto samplesPerQn = cachedSamplesPerQuarterNote (sampleRate, bpm);
-
-    // Between two boundaries nothing but the count changes.
-    if (quietSamplesPerQn != 0
-        && samplesPerQn == quietSamplesPerQn
-        && generation.load (std::memory_order_acquire) == seenGeneration
-        && outboxCount.load (std::memory_order_relaxed) == 0)
-    {
-        counter.stepOne();
-        const auto count = counter.getSampleCount();
-
-        if (count < quietUntilCount)
-            return;
-
-        stepLocked (samplesPerQn, true);
-        return;
-    }
-
-    stepLocked (samplesPerQn, false);
-}
-
 void SequenceMidiNoteManager::stepLocked (int samplesPerQn, bool alreadyCounted) noexcept
 {
     const juce::SpinLock::ScopedTryLockType sl (stateLock);

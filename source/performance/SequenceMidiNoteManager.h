@@ -73,7 +73,30 @@ public:
     bool isIdle() const noexcept { return ! stepping.load (std::memory_order_acquire); }
 
     /** One sample of playback. */
-    void updateOneSample (double sampleRate, double bpm) noexcept;
+    void updateOneSample (double sampleRate, double bpm) noexcept
+    {
+        if (! stepping.load (std::memory_order_acquire))
+            return;
+
+        const auto samplesPerQn = cachedSamplesPerQuarterNote (sampleRate, bpm);
+
+        // Between two boundaries nothing but the count changes.
+        if (quietSamplesPerQn != 0
+            && samplesPerQn == quietSamplesPerQn
+            && generation.load (std::memory_order_acquire) == seenGeneration
+            && outboxCount.load (std::memory_order_relaxed) == 0)
+        {
+            counter.stepOne();
+
+            if (counter.getSampleCount() < quietUntilCount)
+                return;
+
+            stepLocked (samplesPerQn, true);
+            return;
+        }
+
+        stepLocked (samplesPerQn, false);
+    }
 
     /** The sample count and position (quarter notes) of the last step. Read them on the thread
         that steps, or while nothing steps. */
@@ -112,7 +135,17 @@ private:
     void emitFromAudio (const juce::Array<juce::MidiMessage>& messages) noexcept;
     bool flushOutboxFromAudio() noexcept;
     void computeQuietRange (const EventList& list, double position, int samplesPerQn) noexcept;
-    int cachedSamplesPerQuarterNote (double sampleRate, double bpm) noexcept;
+    int cachedSamplesPerQuarterNote (double sampleRate, double bpm) noexcept
+    {
+        if (sampleRate != cachedSampleRate || bpm != cachedBpm)
+        {
+            cachedSampleRate = sampleRate;
+            cachedBpm = bpm;
+            cachedSamplesPerQn = samplesPerQuarterNote (sampleRate, bpm);
+        }
+
+        return cachedSamplesPerQn;
+    }
 
     MidiMessageManager* target;
 
