@@ -231,6 +231,56 @@ TEST (SequenceMidiNoteManager, PreparedMessagesFollowTheNoteRecords)
     EXPECT_EQ (event.preparedNoteOns[0].getVelocity(), 127);
 }
 
+// When the scheduler's queue cannot take the notes without growing (or is locked), the audio
+// thread holds them back and hands them on later, in order; a stop hands them on first.
+TEST (SequenceMidiNoteManager, NotesHeldBackFromAFullQueueKeepTheirOrder)
+{
+    for (const bool stopWhileHeld : { false, true })
+    {
+        nubo::MidiMessageManager scheduler;
+        auto& seq = scheduler.getSequencer();
+
+        const auto filler = nubo::makeNoteOn (2, 1, 1);
+        int queuedFiller = 0;
+
+        while (scheduler.tryAddMidiMessagesWithoutWaiting (&filler, 1))
+            ++queuedFiller;
+
+        seq.loadAndStartSequence ({ makeEvent (0.0, 1.0, { 60, 64, 67 }, 2, 1.0) });
+        scheduler.updateMidiSequence (48000.0, 120.0);
+        scheduler.updateMidiSequence (48000.0, 120.0);
+        EXPECT_EQ (scheduler.getNumQueuedMessages(), queuedFiller); // held back, not lost
+
+        if (stopWhileHeld)
+        {
+            seq.stopSequence();
+        }
+        else
+        {
+            juce::MidiBuffer sink;
+
+            for (int i = 0; i < 3; ++i)
+                scheduler.sendMidiMessageFromQue (sink, 0);
+
+            scheduler.updateMidiSequence (48000.0, 120.0); // room again: the held notes go in
+            EXPECT_EQ (scheduler.getNumQueuedMessages(), queuedFiller);
+            seq.stopSequence();
+        }
+
+        std::vector<Row> rows;
+
+        for (const auto& m : nubo::test::drainQueue (scheduler))
+            if (m.getChannel() == 1)
+                rows.emplace_back (0, m.isNoteOn(), m.getNoteNumber(), m.getVelocity());
+
+        const std::vector<Row> expected {
+            { 0, true, 60, 100 },  { 0, true, 64, 100 },  { 0, true, 67, 100 },
+            { 0, false, 60, 100 }, { 0, false, 64, 100 }, { 0, false, 67, 100 },
+        };
+        EXPECT_EQ (rows, expected) << (stopWhileHeld ? "stopped while held" : "handed on later");
+    }
+}
+
 //==============================================================================
 // The per-sample step compared with a direct transcription of the playback rule, over random
 // event lists (overlaps, gaps, boundaries that are not whole samples) and tempo changes.
