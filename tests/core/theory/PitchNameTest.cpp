@@ -75,6 +75,8 @@ TEST (PitchNameInfo, ParsesNamesWithOctave)
         { "A(#)x(5)", 9 + 1 + 5 * 12 + 24 },  // greedy: from the first "(" to the last ")"
         { "A5 (x)", 69 },    // digits outside the parentheses are ignored
         { "A (x", 69 },      // an unclosed parenthesis is no part
+        { u8"A＃/B♭3", 70 },  // a sharp sign wins over a flat sign wherever they stand
+        { "Bb#", 72 },
     };
 
     for (const auto& c : cases)
@@ -91,6 +93,8 @@ TEST (PitchNameInfo, ParsesNamesWithoutOctave)
                              // part is removed before the accidental test, so the flat counts
         { "A (b)", 69 },
         { "F (x) (x)b", 64 }, // the greedy match "(x) (x)" is removed; the b after it counts
+        { "F (b)\n(b)", 65 }, // the match "(b)" stops at the line end and is removed wherever it occurs
+        { u8"A＃/B♭", 70 },   // a sharp sign wins over a flat sign
     };
 
     for (const auto& c : cases)
