@@ -43,6 +43,21 @@ void MidiMessageManager::MessageFifo::push (const juce::MidiMessage& m)
     items.push_back (m);
 }
 
+bool MidiMessageManager::MessageFifo::makeRoomWithoutGrowing (size_t n) noexcept
+{
+    if (items.size() + n <= items.capacity())
+        return true;
+
+    if (head > 0)
+    {
+        // Moving short messages forward frees nothing and allocates nothing.
+        items.erase (items.begin(), items.begin() + static_cast<std::ptrdiff_t> (head));
+        head = 0;
+    }
+
+    return items.size() + n <= items.capacity();
+}
+
 void MidiMessageManager::MessageFifo::popFront() noexcept
 {
     if (++head == items.size())
@@ -87,6 +102,23 @@ void MidiMessageManager::addMidiMessageQue (const juce::MidiMessage& message)
     const juce::ScopedLock sl (queueLock);
     queue.push (message);
     updateQueuedCount();
+}
+
+bool MidiMessageManager::tryAddMidiMessagesWithoutWaiting (const juce::MidiMessage* messages, int num) noexcept
+{
+    if (num <= 0)
+        return true;
+
+    const juce::ScopedTryLock sl (queueLock);
+
+    if (! sl.isLocked() || ! queue.makeRoomWithoutGrowing (static_cast<size_t> (num)))
+        return false;
+
+    for (int i = 0; i < num; ++i)
+        queue.push (messages[i]);
+
+    updateQueuedCount();
+    return true;
 }
 
 void MidiMessageManager::clearMidiMessageQue()

@@ -42,6 +42,11 @@ public:
     virtual void updateMidiSequence (double sampleRate, double bpm);
     virtual void requestAllMidiReset();
 
+    /** Appends all num messages to the queue, or none of them: returns false without waiting
+        when the queue is locked or would have to grow. For the audio thread, which must neither
+        wait nor allocate. */
+    bool tryAddMidiMessagesWithoutWaiting (const juce::MidiMessage* messages, int num) noexcept;
+
     /** True when a send step or sequencer step could do anything at all. When false, skipping
         both per-sample calls changes nothing. */
     bool hasPendingMidiWork() const noexcept;
@@ -71,6 +76,8 @@ private:
     public:
         MessageFifo();
         void push (const juce::MidiMessage& m);
+        /** Makes room for n more messages without allocating, if the storage allows. */
+        bool makeRoomWithoutGrowing (size_t n) noexcept;
         bool empty() const noexcept { return head == items.size(); }
         size_t size() const noexcept { return items.size() - head; }
         const juce::MidiMessage& front() const noexcept { return items[head]; }
