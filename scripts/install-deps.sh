@@ -17,7 +17,7 @@ packages=(
 
 if [ "$want_tests" -eq 1 ]; then
     packages+=(
-        libgtest-dev libgmock-dev libbenchmark-dev
+        libgtest-dev libgmock-dev libbenchmark-dev clang-format
         liblilv-dev lilv-utils lv2-dev
         xvfb xauth
     )

@@ -17,8 +17,7 @@ void BM_ExportChord_MidiFile (benchmark::State& state)
     nubo::FileCreator_Midi writer;
     nubo::ChordGeneratorType_1 generator;
 
-    const auto writeChord = [&generator] (nubo::FileCreator_Base& sink)
-    {
+    const auto writeChord = [&generator] (nubo::FileCreator_Base& sink) {
         nubo::ChordGenerator::checkAndExecute (&generator, &sink, nullptr, "m7", 62, 0.0f, 4.0f, 0.79f, 1);
     };
 

@@ -5,7 +5,10 @@
 namespace
 {
 
-juce::String utf8 (const char* text) { return juce::String (juce::CharPointer_UTF8 (text)); }
+juce::String utf8 (const char* text)
+{
+    return juce::String (juce::CharPointer_UTF8 (text));
+}
 
 // toXMLString and fromXMLString of a state with a saved chord (goal: under 100 µs together).
 void BM_ChordState_XmlRoundTrip_WithSavedChord (benchmark::State& state)

@@ -10,7 +10,10 @@
 namespace
 {
 
-juce::String utf8 (const char* text) { return juce::String (juce::CharPointer_UTF8 (text)); }
+juce::String utf8 (const char* text)
+{
+    return juce::String (juce::CharPointer_UTF8 (text));
+}
 
 const char* const pitchNames[] = { "C3", u8"C＃3", u8"D♭-1", "B", u8"B♭ (A＃2)", "Gb8" };
 

@@ -9,7 +9,9 @@ namespace
 class BarePassThrough final : public juce::AudioProcessor
 {
 public:
-    BarePassThrough() : juce::AudioProcessor (BusesProperties().withOutput ("Output", juce::AudioChannelSet::stereo())) {}
+    BarePassThrough()
+        : juce::AudioProcessor (BusesProperties().withOutput ("Output", juce::AudioChannelSet::stereo()))
+    {}
 
     using juce::AudioProcessor::processBlock;
 

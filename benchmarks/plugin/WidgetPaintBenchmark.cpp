@@ -30,8 +30,7 @@ struct KeyRow
     {
         for (auto* info : roulette.getButtonInfos())
         {
-            info->m_paintFunc = [this, info] (juce::Graphics& g)
-            {
+            info->m_paintFunc = [this, info] (juce::Graphics& g) {
                 if (auto* cell = info->m_component)
                 {
                     auto& face = info->m_index % 2 == 0 ? roulette.getNormalFaceImage() : roulette.getDarkFaceImage();
@@ -57,7 +56,7 @@ void BM_RouletteType4_24Cells_1600x100_Cached (benchmark::State& state)
     ensureGui();
     KeyRow row;
     juce::Image target (juce::Image::ARGB, 1600, 100, true);
-    paintInto (row.roulette, target);  // renders the faces once
+    paintInto (row.roulette, target); // renders the faces once
 
     for (auto _ : state)
     {

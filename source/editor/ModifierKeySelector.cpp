@@ -16,18 +16,23 @@ namespace
     {
         return juce::String (juce::CharPointer_UTF8 (text));
     }
-}
+} // namespace
 
 //==============================================================================
 juce::String ModifierKeySelector::getModifierKeyString (MofifierKey key)
 {
     switch ((int) key)
     {
-        case COMMAND: return utf8 (u8"\u2318 Key");
-        case OPTION:  return utf8 (u8"\u2325 Key");
-        case SHIFT:   return utf8 (u8"\u21e7 Key");
-        case NONE:    return " Nothing ";
-        default:      return "Nothing Modifier Key";
+        case COMMAND:
+            return utf8 (u8"\u2318 Key");
+        case OPTION:
+            return utf8 (u8"\u2325 Key");
+        case SHIFT:
+            return utf8 (u8"\u21e7 Key");
+        case NONE:
+            return " Nothing ";
+        default:
+            return "Nothing Modifier Key";
     }
 }
 
@@ -69,11 +74,15 @@ bool ModifierKeySelector::isKeyHeld (MofifierKey key, juce::ModifierKeys mods) n
 {
     switch (key)
     {
-        case COMMAND: return mods.isCommandDown();
-        case OPTION:  return mods.isAltDown();
-        case SHIFT:   return mods.isShiftDown();
+        case COMMAND:
+            return mods.isCommandDown();
+        case OPTION:
+            return mods.isAltDown();
+        case SHIFT:
+            return mods.isShiftDown();
         case NONE:
-        default:      return false;
+        default:
+            return false;
     }
 }
 
@@ -141,7 +150,7 @@ namespace
 
         return folder;
     }
-}
+} // namespace
 
 juce::File ModifierKeySelectorComponent::_getSavingFileDirPath()
 {

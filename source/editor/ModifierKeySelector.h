@@ -58,8 +58,8 @@ protected:
 
 /** The two-button strip where the user points at Mod 1 or Mod 2 and presses a modifier key to
     assign it. The assignments are kept in a small settings file shared by every instance. */
-class ModifierKeySelectorComponent : public juce::Component,
-                                     public ModifierKeySelector
+class ModifierKeySelectorComponent : public juce::Component
+    , public ModifierKeySelector
 {
 public:
     /** Reads the settings file in the folder (creating it with the defaults when missing). */

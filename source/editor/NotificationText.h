@@ -42,8 +42,8 @@ protected:
 };
 
 /** The strip in the editor's menu bar that paints the newest texts. */
-class NotificationText_Component final : public juce::Component,
-                                         public NotificationText_Base
+class NotificationText_Component final : public juce::Component
+    , public NotificationText_Base
 {
 public:
     NotificationText_Component();

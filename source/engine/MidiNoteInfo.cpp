@@ -13,21 +13,40 @@ MidiNoteInfo::MidiNoteInfo (int pitch, float newVelocity, int newChannel) noexce
     setChannel (newChannel);
 }
 
-int MidiNoteInfo::getPitchNumber() const noexcept { return pitchNumber; }
-float MidiNoteInfo::getVelocity() const noexcept { return velocity; }
-int MidiNoteInfo::getVelocityInt() const noexcept { return static_cast<int> (velocity * 127.0f); }
-int MidiNoteInfo::getChannel() const noexcept { return channel; }
+int MidiNoteInfo::getPitchNumber() const noexcept
+{
+    return pitchNumber;
+}
+float MidiNoteInfo::getVelocity() const noexcept
+{
+    return velocity;
+}
+int MidiNoteInfo::getVelocityInt() const noexcept
+{
+    return static_cast<int> (velocity * 127.0f);
+}
+int MidiNoteInfo::getChannel() const noexcept
+{
+    return channel;
+}
 
 void MidiNoteInfo::setVelocity (float newVelocity) noexcept
 {
     velocity = std::isnan (newVelocity) ? 0.0f : std::clamp (newVelocity, 0.0f, 1.0f);
 }
 
-void MidiNoteInfo::setPitchNumber (int newPitch) noexcept { pitchNumber = std::clamp (newPitch, 1, 127); }
-void MidiNoteInfo::setChannel (int newChannel) noexcept { channel = std::clamp (newChannel, 1, 16); }
+void MidiNoteInfo::setPitchNumber (int newPitch) noexcept
+{
+    pitchNumber = std::clamp (newPitch, 1, 127);
+}
+void MidiNoteInfo::setChannel (int newChannel) noexcept
+{
+    channel = std::clamp (newChannel, 1, 16);
+}
 
 TimedMidiNote::TimedMidiNote (int pitch, float newVelocity, int newChannel, int lengthInSteps) noexcept
-    : MidiNoteInfo (pitch, newVelocity, newChannel), length (lengthInSteps)
+    : MidiNoteInfo (pitch, newVelocity, newChannel)
+    , length (lengthInSteps)
 {
 }
 

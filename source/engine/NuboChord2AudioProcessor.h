@@ -22,8 +22,8 @@ public:
     outputs that have no input and drains the MIDI scheduler (its second base) into the host's
     MIDI buffer, one message per sample.
 */
-class NuboChord2AudioProcessor final : public juce::AudioProcessor,
-                                       public nubo::MidiMessageManager
+class NuboChord2AudioProcessor final : public juce::AudioProcessor
+    , public nubo::MidiMessageManager
 {
 public:
     NuboChord2AudioProcessor();

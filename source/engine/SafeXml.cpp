@@ -10,7 +10,12 @@ int estimateNestingDepth (const juce::String& text) noexcept
     // Counts every "<name" outside tags as an opening and every "</" or "/>" as a closing. Quoted
     // attribute values are skipped, so a value cannot hide an opening; comments and other
     // declarations can only make the estimate larger, never smaller.
-    enum class State { content, openTag, otherTag };
+    enum class State
+    {
+        content,
+        openTag,
+        otherTag
+    };
 
     int depth = 0, deepest = 0;
     auto state = State::content;

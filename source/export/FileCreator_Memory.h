@@ -16,7 +16,7 @@ public:
     struct NoteRecord
     {
         int pitch = 0;
-        int start = 0;          ///< in whole quarter notes, truncated toward zero
+        int start = 0; ///< in whole quarter notes, truncated toward zero
         float length = 0.0f;
         float velocity = 0.0f;
         int channel = 1;

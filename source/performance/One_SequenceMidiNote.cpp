@@ -6,13 +6,13 @@ namespace nubo
 {
 
 One_SequenceMidiNote::One_SequenceMidiNote (const One_SequenceMidiNote& other)
-    : notes (other.notes),
-      timing (other.timing),
-      noteOffsStale (other.noteOffsStale),
-      noteOnsStale (other.noteOnsStale),
-      preparedNoteOns (other.preparedNoteOns),
-      preparedNoteOffs (other.preparedNoteOffs),
-      isPlaying (other.isPlaying)
+    : notes (other.notes)
+    , timing (other.timing)
+    , noteOffsStale (other.noteOffsStale)
+    , noteOnsStale (other.noteOnsStale)
+    , preparedNoteOns (other.preparedNoteOns)
+    , preparedNoteOffs (other.preparedNoteOffs)
+    , isPlaying (other.isPlaying)
 {
 }
 

@@ -50,29 +50,30 @@ namespace
 
 //==============================================================================
 PitchChordManager::PitchChordManager (MidiMessageManager* newTarget)
-    : saveFilePathGetter (*this), target (newTarget)
+    : saveFilePathGetter (*this)
+    , target (newTarget)
 {
     currentGenerator = inversionTypeSelector.getChordGeneratorFromTypeString (chordInvertType);
     bindFileWriter();
 }
 
 PitchChordManager::PitchChordManager (const PitchChordManager& other)
-    : chordName (other.chordName),
-      chordInvertType (other.chordInvertType),
-      durationType (other.durationType),
-      noteReplaceOrder (other.noteReplaceOrder),
-      pitchNameRoule (other.pitchNameRoule),
-      midiChannel (juce::jlimit (1, 16, other.midiChannel)),
-      mainRootKey (normaliseKey (other.mainRootKey)),
-      chordRootNum (other.chordRootNum),
-      octaveOffset (other.octaveOffset),
-      startPos (other.startPos < 0.0f ? 0.0f : other.startPos),
-      lastStartPos (other.lastStartPos),
-      velocity (limitVelocity (other.velocity)),
-      exportType (other.exportType),
-      saveFilePathGetter (*this),
-      target (other.target),
-      listeners (other.listeners)
+    : chordName (other.chordName)
+    , chordInvertType (other.chordInvertType)
+    , durationType (other.durationType)
+    , noteReplaceOrder (other.noteReplaceOrder)
+    , pitchNameRoule (other.pitchNameRoule)
+    , midiChannel (juce::jlimit (1, 16, other.midiChannel))
+    , mainRootKey (normaliseKey (other.mainRootKey))
+    , chordRootNum (other.chordRootNum)
+    , octaveOffset (other.octaveOffset)
+    , startPos (other.startPos < 0.0f ? 0.0f : other.startPos)
+    , lastStartPos (other.lastStartPos)
+    , velocity (limitVelocity (other.velocity))
+    , exportType (other.exportType)
+    , saveFilePathGetter (*this)
+    , target (other.target)
+    , listeners (other.listeners)
 {
     currentGenerator = inversionTypeSelector.getChordGeneratorFromTypeString (chordInvertType);
     bindFileWriter();
@@ -198,10 +199,14 @@ void PitchChordManager::setPitchScale (const PitchScale& scale)
 //==============================================================================
 float PitchChordManager::getLengthOfDurationType (const juce::String& name) noexcept
 {
-    if (name == "BAR") return 4.0f;
-    if (name == "2ND") return 2.0f;
-    if (name == "4TH") return 1.0f;
-    if (name == "8TH") return 0.5f;
+    if (name == "BAR")
+        return 4.0f;
+    if (name == "2ND")
+        return 2.0f;
+    if (name == "4TH")
+        return 1.0f;
+    if (name == "8TH")
+        return 0.5f;
     return 1.0f;
 }
 
@@ -278,10 +283,14 @@ juce::String PitchChordManager::getPitchNameStringByPitchNameRoule (juce::String
 {
     switch (static_cast<int> (pitchNameRoule))
     {
-        case PITCHNAME_ROULE_KEY:   return _getPitchNameByMainKey (text);
-        case PITCHNAME_ROULE_SHARP: return PitchNameInfo::convertSharpFlatPitchNameToS (text, false);
-        case PITCHNAME_ROULE_FLAT:  return PitchNameInfo::convertSharpFlatPitchNameToF (text, false);
-        default:                    return {};
+        case PITCHNAME_ROULE_KEY:
+            return _getPitchNameByMainKey (text);
+        case PITCHNAME_ROULE_SHARP:
+            return PitchNameInfo::convertSharpFlatPitchNameToS (text, false);
+        case PITCHNAME_ROULE_FLAT:
+            return PitchNameInfo::convertSharpFlatPitchNameToF (text, false);
+        default:
+            return {};
     }
 }
 
@@ -422,8 +431,7 @@ juce::String PitchChordManager::toXMLString() const
     juce::XmlElement root ("PitchNameString");
     auto* savedElement = root.createNewChildElement ("SavedPitchChordMgr");
 
-    const auto writeValues = [] (juce::XmlElement& e, const PitchChordManager& m)
-    {
+    const auto writeValues = [] (juce::XmlElement& e, const PitchChordManager& m) {
         e.setAttribute ("chordName", m.chordName);
         e.setAttribute ("chordInvertType", m.chordInvertType);
         e.setAttribute ("durationType", m.durationType);

@@ -11,11 +11,12 @@ juce::File SaveFilePathGetter::exportCurrentChord (const juce::File& exportFolde
     if (manager->getChordTones (false).isEmpty())
         return {};
 
-    return ChordFileExporter::exportChord (manager->getFullChordName(),
-                                           static_cast<int> (manager->getExportType()),
-                                           manager->getCurrentFileCreator(),
-                                           [this] (FileCreator_Base& writer) { manager->writeCurrentChordTo (&writer); },
-                                           exportFolder);
+    return ChordFileExporter::exportChord (
+        manager->getFullChordName(),
+        static_cast<int> (manager->getExportType()),
+        manager->getCurrentFileCreator(),
+        [this] (FileCreator_Base& writer) { manager->writeCurrentChordTo (&writer); },
+        exportFolder);
 }
 
 juce::File SaveFilePathGetter::exportCurrentChord()

@@ -14,7 +14,9 @@ class PitchChordManager;
 class SaveFilePathGetter
 {
 public:
-    explicit SaveFilePathGetter (PitchChordManager& owner) noexcept : manager (&owner) {}
+    explicit SaveFilePathGetter (PitchChordManager& owner) noexcept
+        : manager (&owner)
+    {}
     virtual ~SaveFilePathGetter() = default;
 
     /** The written file, or File() when the chord has no tone or nothing could be written. */

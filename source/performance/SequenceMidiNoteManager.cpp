@@ -18,7 +18,7 @@ SequenceMidiNoteManager::~SequenceMidiNoteManager() = default;
 
 //==============================================================================
 std::unique_ptr<SequenceMidiNoteManager::EventList>
-    SequenceMidiNoteManager::buildEventList (const juce::Array<One_SequenceMidiNote>& events)
+SequenceMidiNoteManager::buildEventList (const juce::Array<One_SequenceMidiNote>& events)
 {
     auto list = std::make_unique<EventList>();
     list->events.reserve (static_cast<size_t> (events.size()));
@@ -97,7 +97,7 @@ void SequenceMidiNoteManager::publishState() noexcept
 }
 
 std::unique_ptr<SequenceMidiNoteManager::EventList>
-    SequenceMidiNoteManager::swapEvents (std::unique_ptr<EventList> fresh, bool start)
+SequenceMidiNoteManager::swapEvents (std::unique_ptr<EventList> fresh, bool start)
 {
     const juce::ScopedLock cl (controlLock);
     const juce::SpinLock::ScopedLockType sl (stateLock);

@@ -4,7 +4,8 @@ namespace nubo
 {
 
 StringVectorMap::_oneElemenet::_oneElemenet (const juce::String& newKey, const juce::String& newValue)
-    : key (newKey), value (newValue)
+    : key (newKey)
+    , value (newValue)
 {
 }
 

@@ -8,7 +8,7 @@ namespace nubo
 /** One pair of chord tones: the indexes refer to the sorted tone list kept in `tones`. */
 struct DegreeInfo
 {
-    int distance = 0;       ///< semitones from the lower to the upper tone
+    int distance = 0; ///< semitones from the lower to the upper tone
     int lowerIndex = 0;
     int upperIndex = 0;
     juce::Array<int> tones; ///< the chord tones, sorted ascending

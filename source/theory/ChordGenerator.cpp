@@ -15,13 +15,20 @@ int ChordGenerator::checkAndExecute (ChordGenerator_Base* generator, FileCreator
     // The table starts with the five triads: "Maj", "min", "aug", "dim", "sus4".
     switch (const auto index = ChordToneTable::indexOf (chordName))
     {
-        case -1: return 0;
-        case 0:  return generator->addMaj (sink, reorder, root, start, length, velocity, channel);
-        case 1:  return generator->addMin (sink, reorder, root, start, length, velocity, channel);
-        case 2:  return generator->addArg (sink, reorder, root, start, length, velocity, channel);
-        case 3:  return generator->addDim (sink, reorder, root, start, length, velocity, channel);
-        case 4:  return generator->addSus4 (sink, reorder, root, start, length, velocity, channel);
-        default: return generator->addChordTones (ChordToneTable::getEntry (index), sink, reorder, root, start, length, velocity, channel);
+        case -1:
+            return 0;
+        case 0:
+            return generator->addMaj (sink, reorder, root, start, length, velocity, channel);
+        case 1:
+            return generator->addMin (sink, reorder, root, start, length, velocity, channel);
+        case 2:
+            return generator->addArg (sink, reorder, root, start, length, velocity, channel);
+        case 3:
+            return generator->addDim (sink, reorder, root, start, length, velocity, channel);
+        case 4:
+            return generator->addSus4 (sink, reorder, root, start, length, velocity, channel);
+        default:
+            return generator->addChordTones (ChordToneTable::getEntry (index), sink, reorder, root, start, length, velocity, channel);
     }
 }
 

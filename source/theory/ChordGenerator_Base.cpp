@@ -83,11 +83,26 @@ int ChordGeneratorType_1::addChordTones (const ChordToneTable::Entry& chord, Fil
 
 void ChordGeneratorType_1::placeTones (juce::Array<int>&, const ChordToneTable::Entry&, int) const {}
 
-int ChordGeneratorType_1::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 4, 7 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_1::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 3, 7 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_1::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 4, 8 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_1::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 3, 6 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_1::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c) { return processOffsets ({ 0, 5, 7 }, s, o, r, st, l, v, c); }
+int ChordGeneratorType_1::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 4, 7 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_1::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 3, 7 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_1::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 4, 8 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_1::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 3, 6 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_1::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 5, 7 }, s, o, r, st, l, v, c);
+}
 
 //==============================================================================
 void ChordGeneratorType_2::placeTones (juce::Array<int>& tones, const ChordToneTable::Entry&, int) const
@@ -96,11 +111,26 @@ void ChordGeneratorType_2::placeTones (juce::Array<int>& tones, const ChordToneT
         tones.getReference (i) -= 12;
 }
 
-int ChordGeneratorType_2::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, -8, -5 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_2::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, -9, -5 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_2::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, -8, -4 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_2::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, -9, -6 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_2::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c) { return processOffsets ({ 0, -7, -5 }, s, o, r, st, l, v, c); }
+int ChordGeneratorType_2::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, -8, -5 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_2::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, -9, -5 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_2::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, -8, -4 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_2::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, -9, -6 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_2::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, -7, -5 }, s, o, r, st, l, v, c);
+}
 
 //==============================================================================
 void ChordGeneratorType_3::placeTones (juce::Array<int>& tones, const ChordToneTable::Entry&, int) const
@@ -109,11 +139,26 @@ void ChordGeneratorType_3::placeTones (juce::Array<int>& tones, const ChordToneT
         tones.getReference (2) -= 12;
 }
 
-int ChordGeneratorType_3::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 4, -5 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_3::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 3, -5 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_3::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 4, -4 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_3::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 3, -6 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_3::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c) { return processOffsets ({ 0, 5, -5 }, s, o, r, st, l, v, c); }
+int ChordGeneratorType_3::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 4, -5 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_3::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 3, -5 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_3::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 4, -4 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_3::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 3, -6 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_3::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 5, -5 }, s, o, r, st, l, v, c);
+}
 
 //==============================================================================
 void ChordGeneratorType_4::placeTones (juce::Array<int>& tones, const ChordToneTable::Entry& chord, int root) const
@@ -124,10 +169,25 @@ void ChordGeneratorType_4::placeTones (juce::Array<int>& tones, const ChordToneT
         tones.add (root - 12);
 }
 
-int ChordGeneratorType_4::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 4, 7, -12 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_4::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 3, 7, -12 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_4::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 4, 8, -12 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_4::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)  { return processOffsets ({ 0, 3, 6, -12 }, s, o, r, st, l, v, c); }
-int ChordGeneratorType_4::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c) { return processOffsets ({ 0, 5, 7, -12 }, s, o, r, st, l, v, c); }
+int ChordGeneratorType_4::addMaj (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 4, 7, -12 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_4::addMin (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 3, 7, -12 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_4::addArg (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 4, 8, -12 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_4::addDim (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 3, 6, -12 }, s, o, r, st, l, v, c);
+}
+int ChordGeneratorType_4::addSus4 (FileCreator_Base* s, NotesOrderReplace_Base* o, int r, float st, float l, float v, int c)
+{
+    return processOffsets ({ 0, 5, 7, -12 }, s, o, r, st, l, v, c);
+}
 
 } // namespace nubo

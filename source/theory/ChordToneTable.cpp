@@ -12,8 +12,7 @@ namespace
     // tokens: "m" third 3, "sus4" fourth 5 in place of the third, "¯5" fifth 6, "△7" adds 11 and
     // "7" adds 10 after the fifth, then "Add9" 14, "Add¯9" 13, "Add11" 17, "Add¯11" 16,
     // "Add13" 21, "Add¯13" 20.
-    constexpr ChordToneTable::Entry entries[ChordToneTable::numEntries] =
-    {
+    constexpr ChordToneTable::Entry entries[ChordToneTable::numEntries] = {
         { u8"Maj", 3, { 0, 4, 7 } },
         { u8"min", 3, { 0, 3, 7 } },
         { u8"aug", 3, { 0, 4, 8 } },
@@ -93,8 +92,7 @@ namespace
 
     const std::unordered_map<std::string_view, int>& nameIndex()
     {
-        static const auto index = []
-        {
+        static const auto index = [] {
             std::unordered_map<std::string_view, int> map;
             map.reserve (ChordToneTable::numEntries * 2);
 
@@ -106,7 +104,7 @@ namespace
 
         return index;
     }
-}
+} // namespace
 
 const ChordToneTable::Entry& ChordToneTable::getEntry (int index) noexcept
 {

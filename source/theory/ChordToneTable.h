@@ -19,7 +19,7 @@ public:
 
     struct Entry
     {
-        const char* name;           // UTF-8
+        const char* name; // UTF-8
         int numTones;
         int semitones[maxTones];
 

@@ -17,7 +17,10 @@ namespace
     constexpr int firstThirteenth = firstEleventh + numElevenths;
     static_assert (firstThirteenth + numThirteenths == ChordToneTable::numEntries);
 
-    bool isEnglish() noexcept { return Define_ChordName::m_laguageMode == 1; }
+    bool isEnglish() noexcept
+    {
+        return Define_ChordName::m_laguageMode == 1;
+    }
 
     /** Names of the table entries [first, first + count). */
     juce::StringArray tableNames (int first, int count)
@@ -52,11 +55,31 @@ namespace
         return all;
     }
 
-    const juce::StringArray& triads()     { static const auto l = tableNames (0, numTriads); return l; }
-    const juce::StringArray& sevenths()   { static const auto l = tableNames (firstSeventh, numSevenths); return l; }
-    const juce::StringArray& ninths()     { static const auto l = tableNames (firstNinth, numNinths); return l; }
-    const juce::StringArray& elevenths()  { static const auto l = tableNames (firstEleventh, numElevenths); return l; }
-    const juce::StringArray& thirteenths() { static const auto l = tableNames (firstThirteenth, numThirteenths); return l; }
+    const juce::StringArray& triads()
+    {
+        static const auto l = tableNames (0, numTriads);
+        return l;
+    }
+    const juce::StringArray& sevenths()
+    {
+        static const auto l = tableNames (firstSeventh, numSevenths);
+        return l;
+    }
+    const juce::StringArray& ninths()
+    {
+        static const auto l = tableNames (firstNinth, numNinths);
+        return l;
+    }
+    const juce::StringArray& elevenths()
+    {
+        static const auto l = tableNames (firstEleventh, numElevenths);
+        return l;
+    }
+    const juce::StringArray& thirteenths()
+    {
+        static const auto l = tableNames (firstThirteenth, numThirteenths);
+        return l;
+    }
 
     /** Japanese (index 0) and English (index 1) forms of the four inversion types. */
     const juce::StringArray& inversionNames (bool english)
@@ -84,13 +107,28 @@ namespace
         const auto index = from.indexOf (name);
         return index >= 0 ? to[index] : name;
     }
-}
+} // namespace
 
-juce::StringArray Define_ChordName::get3rdChordNameList()  { return triads(); }
-juce::StringArray Define_ChordName::get4thChordNameList()  { return sevenths(); }
-juce::StringArray Define_ChordName::get9thChordNameList()  { return ninths(); }
-juce::StringArray Define_ChordName::get11thChordNameList() { return elevenths(); }
-juce::StringArray Define_ChordName::get13thChordNameList() { return thirteenths(); }
+juce::StringArray Define_ChordName::get3rdChordNameList()
+{
+    return triads();
+}
+juce::StringArray Define_ChordName::get4thChordNameList()
+{
+    return sevenths();
+}
+juce::StringArray Define_ChordName::get9thChordNameList()
+{
+    return ninths();
+}
+juce::StringArray Define_ChordName::get11thChordNameList()
+{
+    return elevenths();
+}
+juce::StringArray Define_ChordName::get13thChordNameList()
+{
+    return thirteenths();
+}
 
 juce::StringArray Define_ChordName::getAllChordNameList()
 {
@@ -100,26 +138,23 @@ juce::StringArray Define_ChordName::getAllChordNameList()
 
 juce::StringArray Define_ChordName::getAllSus4ChordnameList()
 {
-    static const auto list = concat ({
-        utf8TextList ({ "aug", "dim", "sus4", u8"△7sus4", "7sus4", "sus4Add9", u8"△7sus4Add9", "7sus4Add9",
-                        u8"sus4Add¯9", u8"sus4△7Add¯9", u8"sus47Add¯9" }),
-        groupRange (ninths(), 31, 36) });
+    static const auto list = concat ({ utf8TextList ({ "aug", "dim", "sus4", u8"△7sus4", "7sus4", "sus4Add9", u8"△7sus4Add9", "7sus4Add9",
+                                                       u8"sus4Add¯9", u8"sus4△7Add¯9", u8"sus47Add¯9" }),
+                                       groupRange (ninths(), 31, 36) });
     return list;
 }
 
 juce::StringArray Define_ChordName::getAllMinorChordNameList()
 {
-    static const auto list = concat ({
-        utf8TextList ({ "min", u8"m△7", "m7", u8"m△7¯5", u8"m7¯5" }),
-        groupRange (ninths(), 7, 12), groupRange (elevenths(), 7, 12), groupRange (thirteenths(), 7, 12) });
+    static const auto list = concat ({ utf8TextList ({ "min", u8"m△7", "m7", u8"m△7¯5", u8"m7¯5" }),
+                                       groupRange (ninths(), 7, 12), groupRange (elevenths(), 7, 12), groupRange (thirteenths(), 7, 12) });
     return list;
 }
 
 juce::StringArray Define_ChordName::getAllMajorChordNameList()
 {
-    static const auto list = concat ({
-        utf8TextList ({ "Maj", u8"△7", "7", u8"△7¯5", u8"7¯5" }),
-        groupRange (ninths(), 1, 6), groupRange (elevenths(), 1, 6), groupRange (thirteenths(), 1, 6) });
+    static const auto list = concat ({ utf8TextList ({ "Maj", u8"△7", "7", u8"△7¯5", u8"7¯5" }),
+                                       groupRange (ninths(), 1, 6), groupRange (elevenths(), 1, 6), groupRange (thirteenths(), 1, 6) });
     return list;
 }
 

@@ -18,7 +18,7 @@ namespace
         static const auto table = utf8TextList ({ "C", u8"D♭", "D", u8"E♭", "E", "F", u8"G♭", "G", u8"A♭", "A", u8"B♭", "B" });
         return table;
     }
-}
+} // namespace
 
 juce::StringArray Define_PitchName::getPitchNameArray (bool isFlat)
 {

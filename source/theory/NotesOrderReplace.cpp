@@ -19,7 +19,7 @@ namespace
 
         return result;
     }
-}
+} // namespace
 
 // The highest and lowest tones are the true extremes of the list, so tones outside 0 … 127
 // (an inversion below pitch 0) are never replaced by a pitch that is not in the chord.
@@ -66,7 +66,10 @@ juce::Array<int> NotesOrderReplace_BassNoteOnly::executeOrderReplace (juce::Arra
 
 NotesOrderReplace_Base* NoteOrderReplace_Selector::getNoteReplaceByTypeString (const juce::String& name)
 {
-    struct Names { juce::String japanese, english; };
+    struct Names
+    {
+        juce::String japanese, english;
+    };
 
     static const Names names[] = {
         { utf8Text (u8"標準"), "Normal" },

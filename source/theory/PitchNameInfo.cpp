@@ -102,7 +102,7 @@ namespace
         octave = match.getIntValue();
         return true;
     }
-}
+} // namespace
 
 juce::String PitchNameInfo::pitchNumberToNameWithOctave (int pitch, bool isFlat)
 {

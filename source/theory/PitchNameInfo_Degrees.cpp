@@ -7,7 +7,10 @@ namespace nubo
 
 namespace
 {
-    bool isEnglish() noexcept { return PitchNameInfo::m_laguageMode == 1; }
+    bool isEnglish() noexcept
+    {
+        return PitchNameInfo::m_laguageMode == 1;
+    }
 
     const juce::StringArray& degreeNames (bool english)
     {
@@ -16,12 +19,10 @@ namespace
             "P8", "m9", "M9", "m10", "M10", "P11", "double Tritone", "P12", "m13", "M13", "m14", "M14",
             "P15"
         };
-        static const juce::StringArray japaneseNames = utf8TextList ({
-            u8"完全1度", u8"短2度", u8"長2度", u8"短3度", u8"長3度", u8"完全4度", u8"減5度トライトーン",
-            u8"完全5度", u8"短6度", u8"長6度", u8"短7度", u8"長7度", u8"完全8度", u8"短9度", u8"長9度",
-            u8"短10度", u8"長10度", u8"完全11度", u8"減12度", u8"完全12度", u8"短13度", u8"長13度",
-            u8"短14度", u8"長14度", u8"完全15度"
-        });
+        static const juce::StringArray japaneseNames = utf8TextList ({ u8"完全1度", u8"短2度", u8"長2度", u8"短3度", u8"長3度", u8"完全4度", u8"減5度トライトーン",
+                                                                       u8"完全5度", u8"短6度", u8"長6度", u8"短7度", u8"長7度", u8"完全8度", u8"短9度", u8"長9度",
+                                                                       u8"短10度", u8"長10度", u8"完全11度", u8"減12度", u8"完全12度", u8"短13度", u8"長13度",
+                                                                       u8"短14度", u8"長14度", u8"完全15度" });
         return english ? englishNames : japaneseNames;
     }
 
@@ -74,11 +75,16 @@ juce::String PitchNameInfo::getHarmonicFunctionString (int pitch, int mainKey)
 
     switch (interval)
     {
-        case 0:  return getTonicString();
-        case 5:  return getSubDominantString();
-        case 7:  return getDominantString();
-        case 11: return getLeadingString();
-        default: return {};
+        case 0:
+            return getTonicString();
+        case 5:
+            return getSubDominantString();
+        case 7:
+            return getDominantString();
+        case 11:
+            return getLeadingString();
+        default:
+            return {};
     }
 }
 

@@ -22,7 +22,8 @@ PitchScale::PitchScale()
 }
 
 PitchScale::PitchScale (juce::String scaleName, juce::Array<int> degrees)
-    : name (std::move (scaleName)), degreeMap (std::move (degrees))
+    : name (std::move (scaleName))
+    , degreeMap (std::move (degrees))
 {
     _updateRelativePitchArray();
 }

@@ -26,10 +26,26 @@ namespace
         char32_t value = 0;
         char32_t minimum = 0;
 
-        if ((lead & 0xE0) == 0xC0)      { length = 2; value = lead & 0x1F; minimum = 0x80; }
-        else if ((lead & 0xF0) == 0xE0) { length = 3; value = lead & 0x0F; minimum = 0x800; }
-        else if ((lead & 0xF8) == 0xF0) { length = 4; value = lead & 0x07; minimum = 0x10000; }
-        else return 0;
+        if ((lead & 0xE0) == 0xC0)
+        {
+            length = 2;
+            value = lead & 0x1F;
+            minimum = 0x80;
+        }
+        else if ((lead & 0xF0) == 0xE0)
+        {
+            length = 3;
+            value = lead & 0x0F;
+            minimum = 0x800;
+        }
+        else if ((lead & 0xF8) == 0xF0)
+        {
+            length = 4;
+            value = lead & 0x07;
+            minimum = 0x10000;
+        }
+        else
+            return 0;
 
         if (i + static_cast<size_t> (length) > s.size())
             return 0;
@@ -76,11 +92,15 @@ namespace
 
         return compiled;
     }
-}
+} // namespace
 
-StringN::StringN (std::string newText) : text (std::move (newText)) {}
+StringN::StringN (std::string newText)
+    : text (std::move (newText))
+{}
 
-StringN::StringN (const char* newText) : text (newText != nullptr ? newText : "") {}
+StringN::StringN (const char* newText)
+    : text (newText != nullptr ? newText : "")
+{}
 
 StringN StringN::fromString (const juce::String& source)
 {

@@ -8,8 +8,8 @@ namespace nubo
 
 //==============================================================================
 DrawableImage_Bass::DrawableImage_Bass (int width, int height, juce::Image::PixelFormat format)
-    : m_pixelFormat ((int) format),
-      m_imageBounds (0, 0, juce::jmax (1, width), juce::jmax (1, height))
+    : m_pixelFormat ((int) format)
+    , m_imageBounds (0, 0, juce::jmax (1, width), juce::jmax (1, height))
 {
 }
 
@@ -175,8 +175,7 @@ void DrawableImage_Path::_drawInImage()
         if (b.getWidth() <= 0.0f || b.getHeight() <= 0.0f)
             return;
 
-        g.fillPath (m_path, juce::AffineTransform::translation (-b.getX(), -b.getY())
-                                .scaled (area.getWidth() / b.getWidth(), area.getHeight() / b.getHeight()));
+        g.fillPath (m_path, juce::AffineTransform::translation (-b.getX(), -b.getY()).scaled (area.getWidth() / b.getWidth(), area.getHeight() / b.getHeight()));
     }
     else
     {
@@ -223,7 +222,7 @@ namespace
         "M38 30 A9 7 -20 1 0 56 30 A9 7 -20 1 0 38 30 Z "
         "M24 58 A9 7 -20 1 0 42 58 A9 7 -20 1 0 24 58 Z "
         "M56 64 A9 7 -20 1 0 74 64 A9 7 -20 1 0 56 64 Z";
-}
+} // namespace
 
 DrawableImage_Path_CircleMark_Plus::DrawableImage_Path_CircleMark_Plus()
     : DrawableImage_Path (parsePathData (circleMarkPlusPathData))
@@ -345,7 +344,7 @@ void Texture_Trianlge::_drawInImage()
             triangle._createFigurePoints();
             const auto path = triangle.createPath();
 
-            g.setColour (m_colour.withAlpha ((juce::uint8) 0x7f));  // half-transparent fill, opaque outline
+            g.setColour (m_colour.withAlpha ((juce::uint8) 0x7f)); // half-transparent fill, opaque outline
             g.fillPath (path);
             g.setColour (m_colour);
             g.strokePath (path, juce::PathStrokeType (1.0f));

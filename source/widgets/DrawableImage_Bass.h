@@ -51,8 +51,8 @@ protected:
 };
 
 /** An image drawn through an editable transform. */
-class DrawabaleImage_MatrixAffine_Base : public DrawableImage_Bass,
-                                         public Matrix_Editable_Base
+class DrawabaleImage_MatrixAffine_Base : public DrawableImage_Bass
+    , public Matrix_Editable_Base
 {
 public:
     using DrawableImage_Bass::DrawableImage_Bass;

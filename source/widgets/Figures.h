@@ -139,7 +139,7 @@ protected:
             const auto& a = points[i];
             const auto& b = points[(i + 1) % n];
             const double cross = ((double) b.x - (double) a.x) * (py - (double) a.y)
-                               - ((double) b.y - (double) a.y) * (px - (double) a.x);
+                - ((double) b.y - (double) a.y) * (px - (double) a.x);
 
             if (cross > 1.0e-9)
                 anyPositive = true;
@@ -162,7 +162,9 @@ class Figure_Triangle : public Figure_Base<T>
 public:
     Figure_Triangle() = default;
     Figure_Triangle (Point_2D<T> centre, float radius, float rotation = 0.0f)
-        : m_center (centre), m_radius (radius), m_rotation (rotation)
+        : m_center (centre)
+        , m_radius (radius)
+        , m_rotation (rotation)
     {
     }
 

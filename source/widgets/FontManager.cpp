@@ -67,7 +67,7 @@ namespace
         font.setExtraKerningFactor (extraKerning);
         return font;
     }
-}
+} // namespace
 
 std::map<juce::String, juce::Font>& FontManager::fontMap()
 {
@@ -108,11 +108,20 @@ juce::String FontManager::makeKey (FONT_NAMES family, int size, int style, float
 
     switch (family)
     {
-        case MIG1BT:         key = m_FontName_MIG1BT; break;
-        case GENEI_ANTIQUE:  key = m_FontName_GENEI_ANTIQUE; break;
-        case NOTO_SANS_CJK:  key = m_FontName_NOTO_SANS_CJK; break;
-        case OS_DEFAULT:     key = m_FontName_OS_DEFAULT; break;
-        default:             break;
+        case MIG1BT:
+            key = m_FontName_MIG1BT;
+            break;
+        case GENEI_ANTIQUE:
+            key = m_FontName_GENEI_ANTIQUE;
+            break;
+        case NOTO_SANS_CJK:
+            key = m_FontName_NOTO_SANS_CJK;
+            break;
+        case OS_DEFAULT:
+            key = m_FontName_OS_DEFAULT;
+            break;
+        default:
+            break;
     }
 
     key << "_" << size;
@@ -155,8 +164,7 @@ juce::Font& FontManager::getFont (FONT_NAMES family, int size, juce::Font::FontS
     if (family == OS_DEFAULT)
     {
         const auto height = juce::jlimit (0.1f, 10000.0f, (float) size);
-        return map.emplace (key, juce::Font (juce::Font::getDefaultSansSerifFontName(), height, style)
-                                     .withExtraKerningFactor (extraKerning)).first->second;
+        return map.emplace (key, juce::Font (juce::Font::getDefaultSansSerifFontName(), height, style).withExtraKerningFactor (extraKerning)).first->second;
     }
 
     return map[key];

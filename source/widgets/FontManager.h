@@ -73,16 +73,22 @@ public:
 };
 
 /** Inversion-type roulette menu. */
-class _PopUpMenu_LookAndFeel_f51a22fdcb27 final : public _PopUpMenu_LookAndFeel_ByLanguage {};
+class _PopUpMenu_LookAndFeel_f51a22fdcb27 final : public _PopUpMenu_LookAndFeel_ByLanguage
+{};
 /** Main-key selector menu. */
-class _PopUpMenu_LookAndFeel_15e388911991 final : public _PopUpMenu_LookAndFeel_NotoBold {};
+class _PopUpMenu_LookAndFeel_15e388911991 final : public _PopUpMenu_LookAndFeel_NotoBold
+{};
 /** Octave roulette menu. */
-class _PopUpMenu_LookAndFeel_f026f748bb37 final : public _PopUpMenu_LookAndFeel_ByLanguage {};
+class _PopUpMenu_LookAndFeel_f026f748bb37 final : public _PopUpMenu_LookAndFeel_ByLanguage
+{};
 /** MIDI-channel roulette menu. */
-class _PopUpMenu_LookAndFeel_a4d099a822f6 final : public _PopUpMenu_LookAndFeel_ByLanguage {};
+class _PopUpMenu_LookAndFeel_a4d099a822f6 final : public _PopUpMenu_LookAndFeel_ByLanguage
+{};
 /** Note-order roulette menu. */
-class _PopUpMenu_LookAndFeel_b0ed1c481e7b final : public _PopUpMenu_LookAndFeel_ByLanguage {};
+class _PopUpMenu_LookAndFeel_b0ed1c481e7b final : public _PopUpMenu_LookAndFeel_ByLanguage
+{};
 /** Spelling-rule roulette menu. */
-class _PopUpMenu_LookAndFeel_f7d_79bbbbcafa36 final : public _PopUpMenu_LookAndFeel_NotoBold {};
+class _PopUpMenu_LookAndFeel_f7d_79bbbbcafa36 final : public _PopUpMenu_LookAndFeel_NotoBold
+{};
 
 } // namespace nubo

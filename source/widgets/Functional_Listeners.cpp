@@ -12,12 +12,30 @@ void Functional_MouseListener_Base::call (const MouseFunc& f, const juce::MouseE
         closure (e);
 }
 
-void Functional_MouseListener_Base::mouseMove (const juce::MouseEvent& e)        { call (m_mouseMoveFunc, e); }
-void Functional_MouseListener_Base::mouseEnter (const juce::MouseEvent& e)       { call (m_mouseEnterFunc, e); }
-void Functional_MouseListener_Base::mouseExit (const juce::MouseEvent& e)        { call (m_mouseExitFunc, e); }
-void Functional_MouseListener_Base::mouseDrag (const juce::MouseEvent& e)        { call (m_mouseDragFunc, e); }
-void Functional_MouseListener_Base::mouseUp (const juce::MouseEvent& e)          { call (m_mouseUpFunc, e); }
-void Functional_MouseListener_Base::mouseDoubleClick (const juce::MouseEvent& e) { call (m_mouseDoubleClickFunc, e); }
+void Functional_MouseListener_Base::mouseMove (const juce::MouseEvent& e)
+{
+    call (m_mouseMoveFunc, e);
+}
+void Functional_MouseListener_Base::mouseEnter (const juce::MouseEvent& e)
+{
+    call (m_mouseEnterFunc, e);
+}
+void Functional_MouseListener_Base::mouseExit (const juce::MouseEvent& e)
+{
+    call (m_mouseExitFunc, e);
+}
+void Functional_MouseListener_Base::mouseDrag (const juce::MouseEvent& e)
+{
+    call (m_mouseDragFunc, e);
+}
+void Functional_MouseListener_Base::mouseUp (const juce::MouseEvent& e)
+{
+    call (m_mouseUpFunc, e);
+}
+void Functional_MouseListener_Base::mouseDoubleClick (const juce::MouseEvent& e)
+{
+    call (m_mouseDoubleClickFunc, e);
+}
 
 void Functional_MouseListener_Base::mouseDown (const juce::MouseEvent& e)
 {

@@ -12,7 +12,10 @@ class Point_2D
 {
 public:
     Point_2D() = default;
-    Point_2D (T px, T py) noexcept : x (px), y (py) {}
+    Point_2D (T px, T py) noexcept
+        : x (px)
+        , y (py)
+    {}
 
     bool operator== (const Point_2D& other) const noexcept { return x == other.x && y == other.y; }
     bool operator!= (const Point_2D& other) const noexcept { return ! operator== (other); }
@@ -26,7 +29,10 @@ class Rectangle_2D
 {
 public:
     Rectangle_2D() = default;
-    Rectangle_2D (Point_2D<T> tl, Point_2D<T> br) noexcept : topLeft (tl), bottomRight (br) {}
+    Rectangle_2D (Point_2D<T> tl, Point_2D<T> br) noexcept
+        : topLeft (tl)
+        , bottomRight (br)
+    {}
     virtual ~Rectangle_2D() = default;
 
     /** topLeft = (x, y), bottomRight = (x + width, y + height). */
@@ -36,7 +42,7 @@ public:
         bottomRight = { r.getX() + r.getWidth(), r.getY() + r.getHeight() };
     }
 
-    T getWidth() const noexcept  { return bottomRight.x - topLeft.x; }
+    T getWidth() const noexcept { return bottomRight.x - topLeft.x; }
     T getHeight() const noexcept { return bottomRight.y - topLeft.y; }
 
     juce::Rectangle<T> toJuceRectangle() const
@@ -54,7 +60,10 @@ class GoldenRatio_Rectangle2D : public Rectangle_2D<T>
 {
 public:
     GoldenRatio_Rectangle2D() = default;
-    GoldenRatio_Rectangle2D (Point_2D<T> tl, Point_2D<T> br, int kind = 1) : Rectangle_2D<T> (tl, br), m_ratioKind (kind) {}
+    GoldenRatio_Rectangle2D (Point_2D<T> tl, Point_2D<T> br, int kind = 1)
+        : Rectangle_2D<T> (tl, br)
+        , m_ratioKind (kind)
+    {}
 
     void setBounds (juce::Rectangle<T> r) override
     {
@@ -74,12 +83,18 @@ public:
     {
         switch (kind)
         {
-            case 1:  return 1.618034f;
-            case 2:  return 2.4142136f;
-            case 3:  return 1.4142135f;
-            case 4:  return 1.7320508f;
-            case 5:  return 2.618034f;
-            default: return 1.0f;
+            case 1:
+                return 1.618034f;
+            case 2:
+                return 2.4142136f;
+            case 3:
+                return 1.4142135f;
+            case 4:
+                return 1.7320508f;
+            case 5:
+                return 2.618034f;
+            default:
+                return 1.0f;
         }
     }
 

@@ -28,7 +28,7 @@ namespace
         g.setColour (juce::Colours::black.withAlpha (darkAlpha));
         g.strokePath (path, stroke);
     }
-}
+} // namespace
 
 juce::Colour gradientTopColour (juce::Colour colour) noexcept
 {

@@ -16,7 +16,11 @@ public:
         about the scale centre, then translate. */
     juce::AffineTransform getAffineTransform();
 
-    void setMatrixParent (Matrix_Editable_Base* parent) noexcept { m_matrixParent = parent; m_matrixDirty = true; }
+    void setMatrixParent (Matrix_Editable_Base* parent) noexcept
+    {
+        m_matrixParent = parent;
+        m_matrixDirty = true;
+    }
     void setAngle (float radians) noexcept;
     void setScale (float sx, float sy) noexcept;
     void setTranslate (float tx, float ty) noexcept;

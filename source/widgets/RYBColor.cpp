@@ -11,25 +11,27 @@ namespace
     {
         return juce::jlimit (0, 255, (int) std::floor (value));
     }
-}
+} // namespace
 
 RGBTriple::RGBTriple (int r, int g, int b) noexcept
-    : red (r), green (g), blue (b),
-      colour ((juce::uint8) juce::jlimit (0, 255, r),
+    : red (r)
+    , green (g)
+    , blue (b)
+    , colour ((juce::uint8) juce::jlimit (0, 255, r),
               (juce::uint8) juce::jlimit (0, 255, g),
               (juce::uint8) juce::jlimit (0, 255, b))
 {
 }
 
 const float RYBColor::magic[8][3] = {
-    { 0.0f,   0.0f,   0.0f },
-    { 1.0f,   1.0f,   0.0f },
-    { 1.0f,   0.0f,   0.0f },
-    { 1.0f,   0.5f,   0.0f },
+    { 0.0f, 0.0f, 0.0f },
+    { 1.0f, 1.0f, 0.0f },
+    { 1.0f, 0.0f, 0.0f },
+    { 1.0f, 0.5f, 0.0f },
     { 0.163f, 0.373f, 0.6f },
-    { 0.0f,   0.66f,  0.2f },
-    { 0.5f,   0.0f,   0.5f },
-    { 1.0f,   1.0f,   1.0f }
+    { 0.0f, 0.66f, 0.2f },
+    { 0.5f, 0.0f, 0.5f },
+    { 1.0f, 1.0f, 1.0f }
 };
 
 std::function<float (float, float, float)> RYBColor::interPFunc;
@@ -60,13 +62,19 @@ RGBTriple RYBColor::HSBtoRGB (int hue, float saturation, float brightness)
 
     switch (sector)
     {
-        case 1:  return { q, v, p };
-        case 2:  return { p, v, t };
-        case 3:  return { p, q, v };
-        case 4:  return { t, p, v };
-        case 5:  return { v, p, q };
+        case 1:
+            return { q, v, p };
+        case 2:
+            return { p, v, t };
+        case 3:
+            return { p, q, v };
+        case 4:
+            return { t, p, v };
+        case 5:
+            return { v, p, q };
         case 0:
-        default: return { v, t, p };
+        default:
+            return { v, t, p };
     }
 }
 

@@ -76,15 +76,15 @@ namespace
         GRAPHICS_DRAW::DrawGradiRect (g, face, colour);
         GRAPHICS_DRAW::DrawRectStroke_WithShadow (g, face);
     }
-}
+} // namespace
 
 RouletteButton::RouletteButton (juce::StringArray names, int visibleCount, ROULETTE_TYPE type)
-    : m_normalFace (256, 256, juce::Image::ARGB),
-      m_darkFace (256, 256, juce::Image::ARGB),
-      m_names (std::move (names)),
-      m_visibleNum (juce::jmax (1, visibleCount)),
-      m_maxVisibleNum (juce::jmax (1, visibleCount)),
-      m_type (type)
+    : m_normalFace (256, 256, juce::Image::ARGB)
+    , m_darkFace (256, 256, juce::Image::ARGB)
+    , m_names (std::move (names))
+    , m_visibleNum (juce::jmax (1, visibleCount))
+    , m_maxVisibleNum (juce::jmax (1, visibleCount))
+    , m_type (type)
 {
     m_normalFace.setRedrawFlag (true);
     m_darkFace.setRedrawFlag (true);
@@ -92,13 +92,11 @@ RouletteButton::RouletteButton (juce::StringArray names, int visibleCount, ROULE
     RouletteButton::_createRouletButonInfo();
     RouletteButton::_createButtonComponent();
 
-    m_normalFace.setImagePaintFunk ([] (juce::Graphics& g, DrawableImage_FunctionalImage* image)
-    {
+    m_normalFace.setImagePaintFunk ([] (juce::Graphics& g, DrawableImage_FunctionalImage* image) {
         paintFace (g, image, RYBColorHelper::m_white_A_Col.colour);
     });
 
-    m_darkFace.setImagePaintFunk ([] (juce::Graphics& g, DrawableImage_FunctionalImage* image)
-    {
+    m_darkFace.setImagePaintFunk ([] (juce::Graphics& g, DrawableImage_FunctionalImage* image) {
         paintFace (g, image, GRAPHICS_DRAW::scaledChannels (RYBColorHelper::m_white_A_Col.colour, 0.8f));
     });
 }
@@ -145,8 +143,7 @@ void RouletteButton::_setDefaultClosures (One_RouletButton_Info& info)
 {
     auto* record = &info;
 
-    record->m_paintFunc = [record] (juce::Graphics& g)
-    {
+    record->m_paintFunc = [record] (juce::Graphics& g) {
         auto* cell = record->m_component;
 
         if (cell == nullptr)
@@ -165,8 +162,7 @@ void RouletteButton::_setDefaultClosures (One_RouletButton_Info& info)
         g.drawFittedText (record->m_name, bounds, juce::Justification::centred, 3);
     };
 
-    record->m_mouseWheelFunc = [this] (const juce::MouseEvent&, const juce::MouseWheelDetails& wheel)
-    {
+    record->m_mouseWheelFunc = [this] (const juce::MouseEvent&, const juce::MouseWheelDetails& wheel) {
         addCurrentStartIndex (wheel.deltaY > 0.0f ? -1 : 1);
         repaint();
     };
@@ -408,7 +404,7 @@ juce::Rectangle<int> RouletteButton::getOneButtonBounds() const
 }
 
 std::vector<std::optional<juce::Rectangle<int>>> RouletteButton::computeCellBounds (ROULETTE_TYPE type, int width, int height,
-                                                                                     int visibleCount, int cellCount)
+                                                                                    int visibleCount, int cellCount)
 {
     std::vector<std::optional<juce::Rectangle<int>>> cells ((size_t) juce::jmax (0, cellCount));
     const int W = width, H = height;
@@ -417,8 +413,7 @@ std::vector<std::optional<juce::Rectangle<int>>> RouletteButton::computeCellBoun
     if (W < 2 || H < 2 || n < 1)
         return cells;
 
-    const auto set = [&cells] (int i, juce::Rectangle<int> r)
-    {
+    const auto set = [&cells] (int i, juce::Rectangle<int> r) {
         if (i >= 0 && i < (int) cells.size())
             cells[(size_t) i] = r;
     };

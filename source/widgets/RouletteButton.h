@@ -28,10 +28,10 @@ class RouletteButton;
 class One_RouletButton_Comp;
 
 /** One entry of a roulette: its name, position and the closures that paint and drive its cell. */
-class One_RouletButton_Info : public Functional_MouseListener_Base,
-                              public Functional_PaintListener_Base,
-                              public Functional_ComponentListener_Base,
-                              public Functional_ModifierKeyChanged
+class One_RouletButton_Info : public Functional_MouseListener_Base
+    , public Functional_PaintListener_Base
+    , public Functional_ComponentListener_Base
+    , public Functional_ModifierKeyChanged
 {
 public:
     One_RouletButton_Info() = default;
@@ -45,8 +45,8 @@ public:
 };
 
 /** A cell of a roulette: shows one entry by calling its closures. */
-class One_RouletButton_Comp : public juce::Component,
-                              public juce::DragAndDropContainer
+class One_RouletButton_Comp : public juce::Component
+    , public juce::DragAndDropContainer
 {
 public:
     explicit One_RouletButton_Comp (juce::CriticalSection* ownerLock);
@@ -85,13 +85,29 @@ class RouletteButton_ListenerFunctional : public RouletteButton_Listener
 public:
     using Func = std::function<void (RouletteButton&)>;
 
-    void onChangeCurrentIndex (RouletteButton& b) override      { if (m_funcChangeCurrentIndex) m_funcChangeCurrentIndex (b); }
-    void onChangeRoulletType (RouletteButton& b) override       { if (m_funcChangeRoulletType) m_funcChangeRoulletType (b); }
-    void onChangeVisibleNumType (RouletteButton& b) override    { if (m_funcChangeVisibleNum) m_funcChangeVisibleNum (b); }
-    void onChangeTargetButtonNames (RouletteButton& b) override { if (m_funcChangeTargetButtonNames) m_funcChangeTargetButtonNames (b); }
+    void onChangeCurrentIndex (RouletteButton& b) override
+    {
+        if (m_funcChangeCurrentIndex)
+            m_funcChangeCurrentIndex (b);
+    }
+    void onChangeRoulletType (RouletteButton& b) override
+    {
+        if (m_funcChangeRoulletType)
+            m_funcChangeRoulletType (b);
+    }
+    void onChangeVisibleNumType (RouletteButton& b) override
+    {
+        if (m_funcChangeVisibleNum)
+            m_funcChangeVisibleNum (b);
+    }
+    void onChangeTargetButtonNames (RouletteButton& b) override
+    {
+        if (m_funcChangeTargetButtonNames)
+            m_funcChangeTargetButtonNames (b);
+    }
 
     void setFuncChangeCurrentIndex (Func f) { m_funcChangeCurrentIndex = std::move (f); }
-    void setFuncChangeVisibleNum (Func f)   { m_funcChangeVisibleNum = std::move (f); }
+    void setFuncChangeVisibleNum (Func f) { m_funcChangeVisibleNum = std::move (f); }
 
     Func m_funcChangeRoulletType;
     Func m_funcChangeTargetButtonNames;
@@ -103,8 +119,8 @@ private:
 
 /** A strip of equal cells showing a window onto a circular list of named entries. The mouse wheel
     turns the list by one entry; what a cell looks like and does comes from its entry's closures. */
-class RouletteButton : public juce::Component,
-                       private juce::AsyncUpdater
+class RouletteButton : public juce::Component
+    , private juce::AsyncUpdater
 {
 public:
     RouletteButton (juce::StringArray names, int visibleCount, ROULETTE_TYPE type);
@@ -128,7 +144,7 @@ public:
 
     /** Cell bounds of a layout; cells the layout leaves alone are empty optionals. */
     static std::vector<std::optional<juce::Rectangle<int>>> computeCellBounds (ROULETTE_TYPE type, int width, int height,
-                                                                                int visibleCount, int cellCount);
+                                                                               int visibleCount, int cellCount);
 
     int getCurrentStartIndex() const noexcept { return m_startIndex; }
     int getVisibleNum() const noexcept { return m_visibleNum; }

@@ -26,7 +26,7 @@ namespace
         const float dy = std::ceil (a.y) - std::ceil (b.y);
         return std::sqrt (dx * dx + dy * dy);
     }
-}
+} // namespace
 
 //==============================================================================
 int One_CircleButton::chordsFor (float span) noexcept
@@ -280,8 +280,8 @@ void One_CircleButton_Double::strokeWholeFigure (juce::Graphics& g, const juce::
 
 //==============================================================================
 RoulletCircleButton::RoulletCircleButton (juce::StringArray names)
-    : DrawableImage_Bass (256, 256, juce::Image::ARGB),
-      m_names (std::move (names))
+    : DrawableImage_Bass (256, 256, juce::Image::ARGB)
+    , m_names (std::move (names))
 {
     m_colour = juce::Colours::black;
     m_redraw = true;
@@ -299,8 +299,7 @@ void RoulletCircleButton::_setDefaultClosures (One_CircleButtonInfo& info)
 {
     auto* record = &info;
 
-    record->m_paintFunc = [this, record] (juce::Graphics& g)
-    {
+    record->m_paintFunc = [this, record] (juce::Graphics& g) {
         auto* segment = record->m_segment;
 
         if (segment == nullptr)
@@ -312,8 +311,7 @@ void RoulletCircleButton::_setDefaultClosures (One_CircleButtonInfo& info)
         segment->strokeWholeFigure (g, fit, 2.0f / _lineScale());
     };
 
-    record->m_mouseOverPaintFunc = [this, record] (juce::Graphics& g)
-    {
+    record->m_mouseOverPaintFunc = [this, record] (juce::Graphics& g) {
         if (auto* segment = record->m_segment)
         {
             g.setColour (juce::Colours::black);
@@ -321,8 +319,7 @@ void RoulletCircleButton::_setDefaultClosures (One_CircleButtonInfo& info)
         }
     };
 
-    record->m_mouseWheelFunc = [this] (const juce::MouseEvent&, const juce::MouseWheelDetails& wheel)
-    {
+    record->m_mouseWheelFunc = [this] (const juce::MouseEvent&, const juce::MouseWheelDetails& wheel) {
         addCurrentStartIndex (wheel.deltaY > 0.0f ? -1 : 1);
         setRotationCentre ((float) (getWidth() / 2), (float) (getHeight() / 2));
 
@@ -720,8 +717,8 @@ void RoulletCircleButton::setScaleToFit (bool scaleToFit)
 
 //==============================================================================
 RoulletCircleButton_Double::RoulletCircleButton_Double (juce::StringArray names, juce::StringArray subNames)
-    : RoulletCircleButton (std::move (names)),
-      m_subNames (std::move (subNames))
+    : RoulletCircleButton (std::move (names))
+    , m_subNames (std::move (subNames))
 {
     RoulletCircleButton_Double::_createButtonComponentsInfo();
     RoulletCircleButton_Double::_createButtonComponents();

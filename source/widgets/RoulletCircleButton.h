@@ -14,8 +14,8 @@ class One_CircleButton;
 
 /** One entry of a wheel: labels, colour hue and closures. The paint closure draws the segment's
     label and outline; the mouse-over closure marks the segment under the mouse. */
-class One_CircleButtonInfo : public Functional_MouseListener_Base,
-                             public Functional_PaintListener_Base
+class One_CircleButtonInfo : public Functional_MouseListener_Base
+    , public Functional_PaintListener_Base
 {
 public:
     One_CircleButtonInfo() = default;
@@ -104,9 +104,9 @@ public:
 
 /** A ring of equal segments showing a window onto a circular list of names. The ring is painted
     once into a cached image and turned through a transform when the list turns. */
-class RoulletCircleButton : public juce::Component,
-                            public DrawableImage_Bass,
-                            public Matrix_Editable_Base
+class RoulletCircleButton : public juce::Component
+    , public DrawableImage_Bass
+    , public Matrix_Editable_Base
 {
 public:
     explicit RoulletCircleButton (juce::StringArray names);
@@ -144,10 +144,22 @@ public:
     void setColourStyle (float hueStart, float hueRange, float saturation, float brightness, bool greyscale);
     void setRadiusRatios (float outerRatio, float innerRatio);
     void setScaleToFit (bool scaleToFit);
-    void setTextColour (juce::Colour colour) { m_textColour = colour; repaint(); }
-    void setOverlayPaint (std::function<void (juce::Graphics&)> f) { m_overlayPaint = std::move (f); repaint(); }
+    void setTextColour (juce::Colour colour)
+    {
+        m_textColour = colour;
+        repaint();
+    }
+    void setOverlayPaint (std::function<void (juce::Graphics&)> f)
+    {
+        m_overlayPaint = std::move (f);
+        repaint();
+    }
     /** Marks the cached picture for redraw at the next paint. */
-    void forceRedraw() { m_redraw = true; repaint(); }
+    void forceRedraw()
+    {
+        m_redraw = true;
+        repaint();
+    }
 
     const juce::OwnedArray<One_CircleButtonInfo>& getButtonInfos() const noexcept { return m_infos; }
     const juce::OwnedArray<One_CircleButton>& getButtonSegments() const noexcept { return m_segments; }

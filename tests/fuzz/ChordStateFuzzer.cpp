@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
     nubo::PitchChordManager state (nullptr);
     state.fromXMLString (text);
 
-    const auto inRange = [] (const nubo::PitchChordManager& m)
-    {
+    const auto inRange = [] (const nubo::PitchChordManager& m) {
         return m.getMidiChannel() >= 1 && m.getMidiChannel() <= 16
             && m.getMainKey() >= 0 && m.getMainKey() <= 11
             && m.getVelocity() >= 0.0f && m.getVelocity() <= 1.0f;

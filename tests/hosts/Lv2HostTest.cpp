@@ -104,10 +104,13 @@ struct Host
 /** Port buffers for one instance, connected by port symbol. */
 struct Ports
 {
-    Ports (Host& host, LilvInstance* instance) : h (host)
+    Ports (Host& host, LilvInstance* instance)
+        : h (host)
     {
-        for (auto& b : audioIn) b.assign (Host::blockSize, 0.0f);
-        for (auto& b : audioOut) b.assign (Host::blockSize, 0.0f);
+        for (auto& b : audioIn)
+            b.assign (Host::blockSize, 0.0f);
+        for (auto& b : audioOut)
+            b.assign (Host::blockSize, 0.0f);
         atomIn.assign (8192, 0);
         atomOut.assign (8192, 0);
 

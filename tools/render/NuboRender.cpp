@@ -17,150 +17,149 @@
 
 namespace
 {
-    juce::String utf8 (const char* text)
+juce::String utf8 (const char* text)
+{
+    return juce::String (juce::CharPointer_UTF8 (text));
+}
+
+juce::StringArray keyNames (int count)
+{
+    const juce::StringArray names { "C", utf8 (u8"C\uff03"), "D", utf8 (u8"D\uff03"), "E", "F", utf8 (u8"F\uff03"),
+                                    "G", utf8 (u8"G\uff03"), "A", utf8 (u8"A\uff03"), "B" };
+    juce::StringArray out;
+
+    for (int i = 0; i < count; ++i)
+        out.add (names[i % 12] + juce::String (i / 12 + 3));
+
+    return out;
+}
+
+bool isBlackKey (int index)
+{
+    const int pc = index % 12;
+    return pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
+}
+
+/** Face-image closures as the panels give them: a gradient key face and a centred label. */
+void dressAsKeys (nubo::RouletteButton& roulette, bool keyboard)
+{
+    for (auto* info : roulette.getButtonInfos())
     {
-        return juce::String (juce::CharPointer_UTF8 (text));
-    }
+        info->m_paintFunc = [&roulette, info, keyboard] (juce::Graphics& g) {
+            auto* cell = info->m_component;
 
-    juce::StringArray keyNames (int count)
-    {
-        const juce::StringArray names { "C", utf8 (u8"C\uff03"), "D", utf8 (u8"D\uff03"), "E", "F", utf8 (u8"F\uff03"),
-                                        "G", utf8 (u8"G\uff03"), "A", utf8 (u8"A\uff03"), "B" };
-        juce::StringArray out;
+            if (cell == nullptr)
+                return;
 
-        for (int i = 0; i < count; ++i)
-            out.add (names[i % 12] + juce::String (i / 12 + 3));
+            const bool dark = keyboard && isBlackKey (info->m_index);
+            auto& face = dark ? roulette.getDarkFaceImage() : roulette.getNormalFaceImage();
+            face.prepareIfNeeded();
+            face.drawTextureToFit (g, cell->getLocalBounds(), false);
 
-        return out;
-    }
-
-    bool isBlackKey (int index)
-    {
-        const int pc = index % 12;
-        return pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
-    }
-
-    /** Face-image closures as the panels give them: a gradient key face and a centred label. */
-    void dressAsKeys (nubo::RouletteButton& roulette, bool keyboard)
-    {
-        for (auto* info : roulette.getButtonInfos())
-        {
-            info->m_paintFunc = [&roulette, info, keyboard] (juce::Graphics& g)
+            if (cell->isMouseOver (true))
             {
-                auto* cell = info->m_component;
+                g.setColour (juce::Colours::white);
+                g.drawRect (cell->getLocalBounds(), 2);
+            }
 
-                if (cell == nullptr)
-                    return;
-
-                const bool dark = keyboard && isBlackKey (info->m_index);
-                auto& face = dark ? roulette.getDarkFaceImage() : roulette.getNormalFaceImage();
-                face.prepareIfNeeded();
-                face.drawTextureToFit (g, cell->getLocalBounds(), false);
-
-                if (cell->isMouseOver (true))
-                {
-                    g.setColour (juce::Colours::white);
-                    g.drawRect (cell->getLocalBounds(), 2);
-                }
-
-                const int height = juce::jmax (6, juce::jmin (cell->getWidth(), cell->getHeight()) / (keyboard ? 3 : 2));
-                g.setFont (nubo::FontManager::getFont (keyboard ? nubo::FontManager::NOTO_SANS_CJK : nubo::FontManager::MIG1BT,
-                                                       height, juce::Font::bold, 0.0f));
-                g.setColour (dark ? juce::Colours::white : juce::Colours::black);
-                g.drawFittedText (info->m_name, cell->getLocalBounds().reduced (2), juce::Justification::centred, 1);
-            };
-        }
-    }
-
-    class Gallery final : public juce::Component
-    {
-    public:
-        explicit Gallery (const juce::File& settingsFolder)
-            : oneCell (juce::StringArray { "C", "D", "E" }, 1, nubo::ROULETTE_TYPE_VERTICAL),
-              chordStack (nubo::Define_ChordName::get3rdAnd4thChordNameList(), 5, nubo::ROULETTE_TYPE_VERTICAL),
-              keysType2 (keyNames (24), 24, nubo::ROULETTE_TYPE_HORIZONTAL),
-              keysType4 (keyNames (24), 15, nubo::ROULETTE_TYPE_HORIZONTAL_CENTRED),
-              wheelDefault (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor()),
-              wheelRainbow (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor()),
-              wheelGrey (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor()),
-              selector (settingsFolder)
-        {
-            dressAsKeys (chordStack, false);
-            dressAsKeys (keysType2, true);
-            dressAsKeys (keysType4, true);
-            keysType4.setCurrentStartIndex (5, true, false);
-
-            wheelRainbow.setColourStyle (0.0f, 360.0f, 0.75f, 0.95f, false);
-            wheelGrey.setColourStyle (30.0f, 120.0f, 0.7f, 0.8f, true);
-            wheelRainbow.setCurrentStartIndexFromButtonName ("G", false);
-
-            strip.textColour = juce::Colours::white;
-            strip.setVisiblueLineNum (1);
-            strip.addNotificationText (utf8 (u8" Chord Root : C\uff03  \u57fa\u672c\u5f62 / Inversion 1"));
-
-            for (auto* c : std::initializer_list<juce::Component*> { &background, &oneCell, &chordStack, &keysType2, &keysType4,
-                                                                     &wheelDefault, &wheelRainbow, &wheelGrey, &strip, &selector })
-                addAndMakeVisible (c);
-
-            background.getTexture().setColor (juce::Colours::white, true);
-            background.getTexture().setRadiusSize (14, false);
-            background.setAlpha (0.12f);
-        }
-
-        void paint (juce::Graphics& g) override
-        {
-            g.fillAll (nubo::RYBColorHelper::m_Dark_A_Col.colour);
-        }
-
-        void resized() override
-        {
-            const int W = getWidth(), H = getHeight();
-            const int pad = juce::jmax (4, W / 100);
-            const int leftW = W / 2 - 2 * pad;
-
-            background.setBounds (getLocalBounds());
-            oneCell.setBounds (pad, pad, juce::jmax (2, leftW / 4), juce::jmax (2, H / 8));
-            chordStack.setBounds (pad + leftW / 4 + pad, pad, juce::jmax (2, leftW / 3), juce::jmax (2, H * 4 / 10));
-            keysType2.setBounds (pad, pad + H * 4 / 10 + pad, leftW, juce::jmax (2, H / 8));
-            keysType4.setBounds (pad, keysType2.getBottom() + pad, leftW, juce::jmax (2, H / 8));
-            strip.setBounds (pad, keysType4.getBottom() + pad, leftW, juce::jmax (2, H / 16));
-            selector.setBounds (pad, strip.getBottom() + pad, juce::jmax (2, leftW * 2 / 3), juce::jmax (2, H / 10));
-
-            const int wheelBig = juce::jmin (W / 2 - 2 * pad, H / 2 - pad);
-            wheelDefault.setBounds (W / 2 + pad, pad, wheelBig, wheelBig);
-            const int wheelSmall = juce::jmin ((W / 2 - 3 * pad) / 2, H / 2 - 2 * pad);
-            wheelRainbow.setBounds (W / 2 + pad, wheelDefault.getBottom() + pad, wheelSmall, wheelSmall);
-            wheelGrey.setBounds (wheelRainbow.getRight() + pad, wheelDefault.getBottom() + pad, wheelSmall, wheelSmall);
-        }
-
-        nubo::Texture_Component_Tri background;
-        nubo::RouletteButton oneCell;
-        nubo::RouletteButton chordStack;
-        nubo::RouletteButton keysType2;
-        nubo::RouletteButton keysType4;
-        nubo::RoulletCircleButton_Double wheelDefault;
-        nubo::RoulletCircleButton_Double wheelRainbow;
-        nubo::RoulletCircleButton_Double wheelGrey;
-        nubo::NotificationText_Component strip;
-        nubo::ModifierKeySelectorComponent selector;
-    };
-
-    bool writePng (juce::Component& component, const juce::File& file, bool withParentBackground)
-    {
-        auto image = withParentBackground && component.getParentComponent() != nullptr
-                         ? component.getParentComponent()->createComponentSnapshot (component.getBounds(), true)
-                         : component.createComponentSnapshot (component.getLocalBounds(), true);
-
-        file.deleteFile();
-        juce::FileOutputStream out (file);
-
-        if (! out.openedOk())
-            return false;
-
-        juce::PNGImageFormat png;
-        return png.writeImageToStream (image, out);
+            const int height = juce::jmax (6, juce::jmin (cell->getWidth(), cell->getHeight()) / (keyboard ? 3 : 2));
+            g.setFont (nubo::FontManager::getFont (keyboard ? nubo::FontManager::NOTO_SANS_CJK : nubo::FontManager::MIG1BT,
+                                                   height, juce::Font::bold, 0.0f));
+            g.setColour (dark ? juce::Colours::white : juce::Colours::black);
+            g.drawFittedText (info->m_name, cell->getLocalBounds().reduced (2), juce::Justification::centred, 1);
+        };
     }
 }
+
+class Gallery final : public juce::Component
+{
+public:
+    explicit Gallery (const juce::File& settingsFolder)
+        : oneCell (juce::StringArray { "C", "D", "E" }, 1, nubo::ROULETTE_TYPE_VERTICAL)
+        , chordStack (nubo::Define_ChordName::get3rdAnd4thChordNameList(), 5, nubo::ROULETTE_TYPE_VERTICAL)
+        , keysType2 (keyNames (24), 24, nubo::ROULETTE_TYPE_HORIZONTAL)
+        , keysType4 (keyNames (24), 15, nubo::ROULETTE_TYPE_HORIZONTAL_CENTRED)
+        , wheelDefault (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor())
+        , wheelRainbow (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor())
+        , wheelGrey (nubo::Define_ChordName::getFifthPitchNameList(), nubo::Define_ChordName::getFifthPitchNameListMinor())
+        , selector (settingsFolder)
+    {
+        dressAsKeys (chordStack, false);
+        dressAsKeys (keysType2, true);
+        dressAsKeys (keysType4, true);
+        keysType4.setCurrentStartIndex (5, true, false);
+
+        wheelRainbow.setColourStyle (0.0f, 360.0f, 0.75f, 0.95f, false);
+        wheelGrey.setColourStyle (30.0f, 120.0f, 0.7f, 0.8f, true);
+        wheelRainbow.setCurrentStartIndexFromButtonName ("G", false);
+
+        strip.textColour = juce::Colours::white;
+        strip.setVisiblueLineNum (1);
+        strip.addNotificationText (utf8 (u8" Chord Root : C\uff03  \u57fa\u672c\u5f62 / Inversion 1"));
+
+        for (auto* c : std::initializer_list<juce::Component*> { &background, &oneCell, &chordStack, &keysType2, &keysType4,
+                                                                 &wheelDefault, &wheelRainbow, &wheelGrey, &strip, &selector })
+            addAndMakeVisible (c);
+
+        background.getTexture().setColor (juce::Colours::white, true);
+        background.getTexture().setRadiusSize (14, false);
+        background.setAlpha (0.12f);
+    }
+
+    void paint (juce::Graphics& g) override
+    {
+        g.fillAll (nubo::RYBColorHelper::m_Dark_A_Col.colour);
+    }
+
+    void resized() override
+    {
+        const int W = getWidth(), H = getHeight();
+        const int pad = juce::jmax (4, W / 100);
+        const int leftW = W / 2 - 2 * pad;
+
+        background.setBounds (getLocalBounds());
+        oneCell.setBounds (pad, pad, juce::jmax (2, leftW / 4), juce::jmax (2, H / 8));
+        chordStack.setBounds (pad + leftW / 4 + pad, pad, juce::jmax (2, leftW / 3), juce::jmax (2, H * 4 / 10));
+        keysType2.setBounds (pad, pad + H * 4 / 10 + pad, leftW, juce::jmax (2, H / 8));
+        keysType4.setBounds (pad, keysType2.getBottom() + pad, leftW, juce::jmax (2, H / 8));
+        strip.setBounds (pad, keysType4.getBottom() + pad, leftW, juce::jmax (2, H / 16));
+        selector.setBounds (pad, strip.getBottom() + pad, juce::jmax (2, leftW * 2 / 3), juce::jmax (2, H / 10));
+
+        const int wheelBig = juce::jmin (W / 2 - 2 * pad, H / 2 - pad);
+        wheelDefault.setBounds (W / 2 + pad, pad, wheelBig, wheelBig);
+        const int wheelSmall = juce::jmin ((W / 2 - 3 * pad) / 2, H / 2 - 2 * pad);
+        wheelRainbow.setBounds (W / 2 + pad, wheelDefault.getBottom() + pad, wheelSmall, wheelSmall);
+        wheelGrey.setBounds (wheelRainbow.getRight() + pad, wheelDefault.getBottom() + pad, wheelSmall, wheelSmall);
+    }
+
+    nubo::Texture_Component_Tri background;
+    nubo::RouletteButton oneCell;
+    nubo::RouletteButton chordStack;
+    nubo::RouletteButton keysType2;
+    nubo::RouletteButton keysType4;
+    nubo::RoulletCircleButton_Double wheelDefault;
+    nubo::RoulletCircleButton_Double wheelRainbow;
+    nubo::RoulletCircleButton_Double wheelGrey;
+    nubo::NotificationText_Component strip;
+    nubo::ModifierKeySelectorComponent selector;
+};
+
+bool writePng (juce::Component& component, const juce::File& file, bool withParentBackground)
+{
+    auto image = withParentBackground && component.getParentComponent() != nullptr
+        ? component.getParentComponent()->createComponentSnapshot (component.getBounds(), true)
+        : component.createComponentSnapshot (component.getLocalBounds(), true);
+
+    file.deleteFile();
+    juce::FileOutputStream out (file);
+
+    if (! out.openedOk())
+        return false;
+
+    juce::PNGImageFormat png;
+    return png.writeImageToStream (image, out);
+}
+} // namespace
 
 int main (int argc, char** argv)
 {

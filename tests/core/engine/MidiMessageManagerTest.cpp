@@ -10,10 +10,13 @@
 namespace
 {
 
-using ::testing::ElementsAre;
 using nubo::test::transcript;
+using ::testing::ElementsAre;
 
-juce::MidiMessage noteOn (int ch, int note, int vel) { return juce::MidiMessage::noteOn (ch, note, (juce::uint8) vel); }
+juce::MidiMessage noteOn (int ch, int note, int vel)
+{
+    return juce::MidiMessage::noteOn (ch, note, (juce::uint8) vel);
+}
 
 /** Runs n send steps over one buffer, as the processor does for an n-sample block. */
 void runSteps (nubo::MidiMessageManager& manager, juce::MidiBuffer& buffer, int n)
@@ -39,10 +42,7 @@ TEST (MidiMessageManager, DrainsOneMessagePerStepInQueueOrderBehindTheLastEvent)
     EXPECT_EQ (manager.getNumQueuedMessages(), 2);
 
     runSteps (manager, buffer, 63);
-    EXPECT_THAT (transcript (buffer), ElementsAre ("5: cc 7 = 99 ch 1",
-                                                   "5: note-on C3 vel 100 ch 1",
-                                                   "5: note-on E3 vel 100 ch 1",
-                                                   "5: note-on G3 vel 90 ch 2"));
+    EXPECT_THAT (transcript (buffer), ElementsAre ("5: cc 7 = 99 ch 1", "5: note-on C3 vel 100 ch 1", "5: note-on E3 vel 100 ch 1", "5: note-on G3 vel 90 ch 2"));
     EXPECT_FALSE (manager.hasPendingMidiWork());
 }
 
@@ -153,8 +153,7 @@ TEST (MidiMessageManager, TwoTimedNotesEndingTogetherEndInConsecutiveSteps)
     manager.sendMidiMessageFromQue (buffer, 0); // sends on D3, ends D3
     EXPECT_EQ (manager.getNumTimedNotes(), 0);
     runSteps (manager, buffer, 4);
-    EXPECT_THAT (transcript (buffer), ElementsAre ("0: note-on C3 vel 127 ch 1", "0: note-on D3 vel 127 ch 1",
-                                                   "0: note-off C3 vel 127 ch 1", "0: note-off D3 vel 127 ch 1"));
+    EXPECT_THAT (transcript (buffer), ElementsAre ("0: note-on C3 vel 127 ch 1", "0: note-on D3 vel 127 ch 1", "0: note-off C3 vel 127 ch 1", "0: note-off D3 vel 127 ch 1"));
 }
 
 TEST (MidiMessageManager, ResetDropsTimedNotesWithoutTheirNoteOffs)
@@ -181,8 +180,7 @@ TEST (MidiMessageManager, ClearWithNoteOffKeepsOnlyNotesAsNoteOffs)
 
     juce::MidiBuffer buffer;
     runSteps (manager, buffer, 8);
-    EXPECT_THAT (transcript (buffer), ElementsAre ("0: note-off C3 vel 0 ch 1", "0: note-off E3 vel 0 ch 1",
-                                                   "0: note-off G3 vel 0 ch 2"));
+    EXPECT_THAT (transcript (buffer), ElementsAre ("0: note-off C3 vel 0 ch 1", "0: note-off E3 vel 0 ch 1", "0: note-off G3 vel 0 ch 2"));
 }
 
 TEST (MidiMessageManager, NoteEncodingLimitsChannelAndMasksNoteNumber)

@@ -33,8 +33,8 @@ TEST (MidiNoteInfo, VelocityIntTruncatesTowardZero)
 
 TEST (MidiNoteInfo, VelocityBytesRoundOrTruncateAndLimit)
 {
-    EXPECT_EQ (nubo::roundedVelocityByte (0.5f), 64);     // 63.5 rounds up
-    EXPECT_EQ (nubo::truncatedVelocityByte (0.5), 63);    // 63.5 truncates
+    EXPECT_EQ (nubo::roundedVelocityByte (0.5f), 64);  // 63.5 rounds up
+    EXPECT_EQ (nubo::truncatedVelocityByte (0.5), 63); // 63.5 truncates
     EXPECT_EQ (nubo::truncatedVelocityByte (0.79 * 2), 127);
     EXPECT_EQ (nubo::roundedVelocityByte (-3.0f), 0);
     EXPECT_EQ (nubo::truncatedVelocityByte (1e300), 127);

@@ -9,7 +9,10 @@ namespace
 
 namespace fmt = nubo::PluginStateFormat;
 
-juce::String utf8 (const char* text) { return juce::String (juce::CharPointer_UTF8 (text)); }
+juce::String utf8 (const char* text)
+{
+    return juce::String (juce::CharPointer_UTF8 (text));
+}
 
 juce::String panelText (const juce::String& rootNote)
 {
@@ -125,7 +128,12 @@ TEST (PluginStateFormat, SectionsAreFoundInAnyOrderAndLetterCase)
 
 TEST (PluginStateFormat, StyleAttributesUseAtoiReadingAndExactNames)
 {
-    struct Case { const char* attributes; int style; int divNum; };
+    struct Case
+    {
+        const char* attributes;
+        int style;
+        int divNum;
+    };
     const Case cases[] = {
         { "CircleOfFifth_Style=\" 12abc\" CircleOfFifth_Style_DivNum=\"-3\"", 12, -3 },
         { "CircleOfFifth_Style=\"abc\"", 0, 2 },

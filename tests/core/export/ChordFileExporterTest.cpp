@@ -12,7 +12,10 @@ namespace
 
 using nubo::ChordFileExporter;
 
-juce::String utf8 (const char* text) { return juce::String (juce::CharPointer_UTF8 (text)); }
+juce::String utf8 (const char* text)
+{
+    return juce::String (juce::CharPointer_UTF8 (text));
+}
 
 void writeCMajor (nubo::FileCreator_Base& sink)
 {
@@ -25,7 +28,11 @@ struct FailingWriter final : nubo::FileCreator_Base
 {
     void clear() override {}
     void addOneNote (int, float, float, float, int) override {}
-    bool saveToFile (juce::File file) override { file.replaceWithText ("partial"); return false; }
+    bool saveToFile (juce::File file) override
+    {
+        file.replaceWithText ("partial");
+        return false;
+    }
     juce::String toString() const override { return {}; }
 };
 
@@ -45,7 +52,7 @@ TEST (ChordFileExporter, LegalFileNames)
         { " .\n. ", "_" },
         { "CON", "_CON" },
         { "C.Maj", "C.Maj" },
-        { "~victim", "_victim" },   // a leading "~" would be read as a home folder
+        { "~victim", "_victim" }, // a leading "~" would be read as a home folder
         { ". ~x", "_x" },
         { "C~Maj", "C~Maj" },
     };
@@ -71,8 +78,7 @@ TEST (ChordFileExporter, ExtensionsAndDurations)
     EXPECT_EQ (ChordFileExporter::getFileExtension (2), ".music");
     EXPECT_EQ (ChordFileExporter::getFileExtension (0), ".music");
 
-    const std::pair<const char*, float> durations[] { { "BAR", 4.0f }, { "2ND", 2.0f }, { "4TH", 1.0f }, { "8TH", 0.5f },
-                                                      { "bar", 1.0f }, { "", 1.0f }, { "16TH", 1.0f } };
+    const std::pair<const char*, float> durations[] { { "BAR", 4.0f }, { "2ND", 2.0f }, { "4TH", 1.0f }, { "8TH", 0.5f }, { "bar", 1.0f }, { "", 1.0f }, { "16TH", 1.0f } };
     for (const auto& [name, length] : durations)
         EXPECT_EQ (ChordFileExporter::getLengthOfDurationType (name), length) << name;
 }
@@ -171,9 +177,18 @@ TEST_F (ChordFileExporterWrites, HostileNamesStayInsideTheFolder)
     ASSERT_TRUE (above.replaceWithText ("precious"));
 
     const juce::String hostile[] {
-        "../victim", "../../victim", "CMaj[../../victim]", "CMaj[..\\..\\victim]", "/tmp/victim",
-        "CMaj[\n../victim]", "..", ".", "CMaj[" + juce::String::repeatedString ("../", 200) + "victim]",
-        "~/victim", "~victim", "~",
+        "../victim",
+        "../../victim",
+        "CMaj[../../victim]",
+        "CMaj[..\\..\\victim]",
+        "/tmp/victim",
+        "CMaj[\n../victim]",
+        "..",
+        ".",
+        "CMaj[" + juce::String::repeatedString ("../", 200) + "victim]",
+        "~/victim",
+        "~victim",
+        "~",
     };
 
     nubo::FileCreator_Midi writer;

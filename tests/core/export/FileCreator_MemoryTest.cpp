@@ -12,7 +12,10 @@ using ::testing::ElementsAre;
 namespace
 {
 
-std::vector<int> toVector (const juce::Array<int>& a) { return { a.begin(), a.end() }; }
+std::vector<int> toVector (const juce::Array<int>& a)
+{
+    return { a.begin(), a.end() };
+}
 
 TEST (FileCreator_Memory, PitchesInInsertionOrderOrSortedAndLimited)
 {
@@ -67,7 +70,7 @@ TEST (FileCreator_Memory, SaveReplacesOldContentAndReportsFailures)
     EXPECT_EQ (target.loadFileAsString(), sink.toString());
     EXPECT_EQ (nubo::test::readBytes (target)[0], '-'); // no byte-order mark
 
-    EXPECT_FALSE (sink.saveToFile (temp.folder));                            // a directory
+    EXPECT_FALSE (sink.saveToFile (temp.folder));                              // a directory
     EXPECT_FALSE (sink.saveToFile (target.getChildFile ("below-a-file.txt"))); // cannot be opened
 }
 

@@ -77,14 +77,20 @@ TEST (FileCreator_Midi, CMajorChordIsWrittenByteExact)
 
 TEST (FileCreator_Midi, NoteValuesAreLimited)
 {
-    struct Case { int pitch; float velocity; int channel; ReadBackNote on; };
+    struct Case
+    {
+        int pitch;
+        float velocity;
+        int channel;
+        ReadBackNote on;
+    };
     const Case cases[] {
-        { 130, 0.79f, 1,  { true, 0, 1, 127, 100 } },
-        { -3,  1.0f,  1,  { true, 0, 1, 0, 127 } },
-        { 60,  0.5f,  0,  { true, 0, 1, 60, 63 } },   // 63.5 truncated
-        { 60,  0.0f,  20, { true, 0, 16, 60, 0 } },
-        { 60,  1.5f,  5,  { true, 0, 5, 60, 127 } },  // a product outside 0 … 127 gives 127
-        { 60,  -0.1f, 5,  { true, 0, 5, 60, 127 } },
+        { 130, 0.79f, 1, { true, 0, 1, 127, 100 } },
+        { -3, 1.0f, 1, { true, 0, 1, 0, 127 } },
+        { 60, 0.5f, 0, { true, 0, 1, 60, 63 } }, // 63.5 truncated
+        { 60, 0.0f, 20, { true, 0, 16, 60, 0 } },
+        { 60, 1.5f, 5, { true, 0, 5, 60, 127 } }, // a product outside 0 … 127 gives 127
+        { 60, -0.1f, 5, { true, 0, 5, 60, 127 } },
     };
 
     nubo::test::ScopedTempFolder temp;
@@ -131,8 +137,7 @@ TEST (FileCreator_Midi, EndOfTrackIsLastEvenWhenEverythingIsAtTickZero)
 {
     nubo::test::ScopedTempFolder temp;
     const auto file = temp / "z.mid";
-    const auto trackBytes = [&file]
-    {
+    const auto trackBytes = [&file] {
         const auto bytes = nubo::test::bytesOf (nubo::test::readBytes (file));
         return bytes.size() > 22 ? std::vector<int> (bytes.begin() + 22, bytes.end()) : std::vector<int>();
     };
@@ -143,29 +148,60 @@ TEST (FileCreator_Midi, EndOfTrackIsLastEvenWhenEverythingIsAtTickZero)
 
     writer.addOneNote (60, 0.0f, 0.0f, 1.0f, 1);
     ASSERT_TRUE (writer.saveToFile (file));
-    EXPECT_THAT (trackBytes(), ElementsAreArray (std::vector<int> { 0x00, 0x90, 0x3C, 0x7F, 0x00, 0x80, 0x3C, 0x00,
-                                                                   0x00, 0xFF, 0x03, 0x01, 'z', 0x00, 0xFF, 0x2F, 0x00 }));
+    EXPECT_THAT (trackBytes(), ElementsAreArray (std::vector<int> { 0x00, 0x90, 0x3C, 0x7F, 0x00, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x03, 0x01, 'z', 0x00, 0xFF, 0x2F, 0x00 }));
 }
 
 TEST (FileCreator_Midi, EventOrderAndTicks)
 {
     nubo::test::ScopedTempFolder temp;
     nubo::FileCreator_Midi writer;
-    writer.addOneNote (62, 1.0f, 0.5f, 1.0f, 1);    // ticks 480 … 720
-    writer.addOneNote (60, 0.0f, 0.0f, 1.0f, 1);    // zero length: on then off at tick 0
-    writer.addOneNote (64, 1.25f, 0.25f, 1.0f, 2);  // 600 … 720, after the first note's off
+    writer.addOneNote (62, 1.0f, 0.5f, 1.0f, 1);   // ticks 480 … 720
+    writer.addOneNote (60, 0.0f, 0.0f, 1.0f, 1);   // zero length: on then off at tick 0
+    writer.addOneNote (64, 1.25f, 0.25f, 1.0f, 2); // 600 … 720, after the first note's off
     const auto file = temp / "order.mid";
     ASSERT_TRUE (writer.saveToFile (file));
 
     // The track bytes (after the 22 bytes of the two chunk headers). A reader would put the
     // zero-length note-off first, so the order is checked in the file itself.
     const std::vector<int> expected {
-        0x00, 0x90, 0x3C, 0x7F, 0x00, 0x80, 0x3C, 0x00,            // on and off 60 at tick 0
-        0x00, 0xFF, 0x03, 0x05, 'o', 'r', 'd', 'e', 'r',           // track name after them
-        0x83, 0x60, 0x90, 0x3E, 0x7F,                              // on 62 at 480
-        0x78, 0x91, 0x40, 0x7F,                                    // on 64 at 600, channel 2
-        0x78, 0x80, 0x3E, 0x00, 0x00, 0x81, 0x40, 0x00,            // offs at 720, in the order added
-        0x00, 0xFF, 0x2F, 0x00,
+        0x00,
+        0x90,
+        0x3C,
+        0x7F,
+        0x00,
+        0x80,
+        0x3C,
+        0x00, // on and off 60 at tick 0
+        0x00,
+        0xFF,
+        0x03,
+        0x05,
+        'o',
+        'r',
+        'd',
+        'e',
+        'r', // track name after them
+        0x83,
+        0x60,
+        0x90,
+        0x3E,
+        0x7F, // on 62 at 480
+        0x78,
+        0x91,
+        0x40,
+        0x7F, // on 64 at 600, channel 2
+        0x78,
+        0x80,
+        0x3E,
+        0x00,
+        0x00,
+        0x81,
+        0x40,
+        0x00, // offs at 720, in the order added
+        0x00,
+        0xFF,
+        0x2F,
+        0x00,
     };
     const auto bytes = nubo::test::bytesOf (nubo::test::readBytes (file));
     ASSERT_GT (bytes.size(), 22u);
@@ -217,8 +253,7 @@ TEST (FileCreator_Midi, NotesFromSeveralThreadsAreAllKept)
     nubo::FileCreator_Midi writer;
     constexpr int perThread = 500;
 
-    auto add = [&writer] (int pitch)
-    {
+    auto add = [&writer] (int pitch) {
         for (int i = 0; i < perThread; ++i)
             writer.addOneNote (pitch, static_cast<float> (i % 8), 1.0f, 1.0f, 1);
     };

@@ -10,8 +10,13 @@ namespace
 TEST (FileCreator_StudioOne, FloatsInTwentySignificantDigits)
 {
     const std::pair<float, const char*> cases[] {
-        { 0.0f, "0" }, { 4.0f, "4" }, { 0.5f, "0.5" }, { 0.79f, "0.79000002145767211914" },
-        { 1.0f, "1" }, { -2.5f, "-2.5" }, { 1.0e30f, "1.0000000150474662199e+30" },
+        { 0.0f, "0" },
+        { 4.0f, "4" },
+        { 0.5f, "0.5" },
+        { 0.79f, "0.79000002145767211914" },
+        { 1.0f, "1" },
+        { -2.5f, "-2.5" },
+        { 1.0e30f, "1.0000000150474662199e+30" },
     };
 
     for (const auto& [value, text] : cases)

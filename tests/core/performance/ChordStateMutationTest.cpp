@@ -35,10 +35,18 @@ TEST (ChordStateMutation, DamagedTextsReadSafelyAndRoundTrip)
 
             switch (rng() % 4)
             {
-                case 0: text[pos] = alphabet[rng() % (sizeof (alphabet) - 1)]; break;
-                case 1: text.erase (pos, 1 + rng() % 16); break;
-                case 2: text.insert (pos, text.substr (pos, 1 + rng() % 64)); break;
-                default: text.resize (pos); break;
+                case 0:
+                    text[pos] = alphabet[rng() % (sizeof (alphabet) - 1)];
+                    break;
+                case 1:
+                    text.erase (pos, 1 + rng() % 16);
+                    break;
+                case 2:
+                    text.insert (pos, text.substr (pos, 1 + rng() % 64));
+                    break;
+                default:
+                    text.resize (pos);
+                    break;
             }
         }
 

@@ -8,7 +8,10 @@
 namespace nubo::test
 {
 
-inline juce::String utf8 (const char* text) { return juce::String (juce::CharPointer_UTF8 (text)); }
+inline juce::String utf8 (const char* text)
+{
+    return juce::String (juce::CharPointer_UTF8 (text));
+}
 
 /** Records every notification as "operation=value", with the sender of each. */
 class RecordingListener : public PitchChordManager::Listener

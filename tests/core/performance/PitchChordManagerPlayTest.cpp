@@ -54,9 +54,9 @@ TEST (PitchChordManagerNames, FullChordNames)
         { 61, "min", "Normal", "Normal", 0, F, u8"D♭min" },
         { 61, "min", "Normal", "Normal", 0, S, u8"C＃min" },
         { 61, "min", "Normal", "Normal", 0, K, u8"C＃min" },
-        { 70, "Maj", "Normal", "Normal", 5, K, u8"B♭Maj" },   // key F spells flat
-        { 70, "Maj", "Normal", "Normal", 6, K, u8"A＃Maj" },   // key F＃ keeps sharps
-        { 70, "Maj", "Normal", "Normal", 3, K, u8"B♭Maj" },   // key E♭
+        { 70, "Maj", "Normal", "Normal", 5, K, u8"B♭Maj" },  // key F spells flat
+        { 70, "Maj", "Normal", "Normal", 6, K, u8"A＃Maj" }, // key F＃ keeps sharps
+        { 70, "Maj", "Normal", "Normal", 3, K, u8"B♭Maj" },  // key E♭
         { 60, "Maj", "Inversion 1", "Normal", 8, S, u8"CMaj(E)" },
         { 61, "Maj", "Inversion 1", "Normal", 8, S, u8"C＃Maj(F)" },
         { 63, "Maj", "Inversion 1", "Normal", 1, S, u8"D＃Maj(G)" },
@@ -66,7 +66,7 @@ TEST (PitchChordManagerNames, FullChordNames)
         { 60, "Maj", "Normal", u8"標準", 0, K, "CMaj" },
         { 60, "Maj", "Normal", u8"偶数音", 0, K, u8"CMaj[偶数音]" },
         { 60, "---", "Inversion 1", "Top", 0, K, "---" },
-        { -1, "Maj", "Normal", "Normal", 0, K, "Maj" },             // no name outside the table
+        { -1, "Maj", "Normal", "Normal", 0, K, "Maj" }, // no name outside the table
         { 60, "Maj", "Normal", "Normal", 0, static_cast<PitchChordManager::PITCHNAME_SF_Roule> (9), "Maj" },
         { 60, u8"m7¯5", "Normal", "Normal", 0, K, u8"Cm7¯5" },
     };
@@ -132,7 +132,13 @@ TEST (PitchChordManagerTones, TonesFollowOctaveInversionAndChoice)
 
 TEST (PitchChordManagerPlay, NoteOnsCarryVelocityByteAndChannel)
 {
-    struct Case { float velocity; int channel; int status; int velocityByte; };
+    struct Case
+    {
+        float velocity;
+        int channel;
+        int status;
+        int velocityByte;
+    };
 
     for (const auto& c : { Case { 0.79f, 1, 0x90, 100 }, Case { 1.0f, 16, 0x9f, 127 }, Case { 0.0f, 3, 0x92, 0 } })
     {
@@ -248,8 +254,7 @@ TEST (PitchChordManagerSequence, LoadsThePatternAsChordEvents)
     EXPECT_DOUBLE_EQ (events[1].timing.start, 3.0);
     EXPECT_EQ (events[1].timing.name, "Inversion1");
 
-    const auto pitches = [] (const nubo::One_SequenceMidiNote& e)
-    {
+    const auto pitches = [] (const nubo::One_SequenceMidiNote& e) {
         std::vector<int> p;
         for (const auto& n : e.notes)
             p.push_back (n.getPitchNumber());
@@ -283,22 +288,21 @@ TEST (PitchChordManagerSequence, StepOptionsAndValuesShapeEachStep)
     pattern.setStepTypeName (3, Names::STEP_VARIATION_NOTE_Inversion3);
     pattern.setStepTypeName (4, Names::STEP_VARIATION_NOTE_Normal);
     pattern.getStepType (1)->setStringVectorValue ("NOTE_ORDER_TYPENAME", "Top");
-    pattern.getStepType (2)->value = 0.0;  // silent velocity
-    pattern.getStepType (3)->value = 2.0;  // doubled: limited to 127
+    pattern.getStepType (2)->value = 0.0;                                                   // silent velocity
+    pattern.getStepType (3)->value = 2.0;                                                   // doubled: limited to 127
     pattern.getStepType (4)->setStringVectorValue ("NOTE_ORDER_TYPENAME", utf8 (u8"同期")); // the state's own order
 
-    const auto events = [&]
-    {
+    const auto events = [&] {
         m.sendSequenceMidiNote (&pattern);
         return scheduler.getSequencer().getEventsCopy();
     }();
 
     ASSERT_EQ (events.size(), 5);
     EXPECT_EQ (events[0].notes.size(), 3);
-    ASSERT_EQ (events[1].notes.size(), 1);                // only the top tone
+    ASSERT_EQ (events[1].notes.size(), 1); // only the top tone
     EXPECT_EQ (events[1].notes[0].getPitchNumber(), 67);
-    EXPECT_EQ (events[2].notes[2].getPitchNumber(), 55);  // "Sync": the state's second inversion
-    EXPECT_EQ (events[3].notes.size(), 4);                // the third inversion adds the low root
+    EXPECT_EQ (events[2].notes[2].getPitchNumber(), 55); // "Sync": the state's second inversion
+    EXPECT_EQ (events[3].notes.size(), 4);               // the third inversion adds the low root
     EXPECT_EQ (events[4].notes.size(), 3);
 
     EXPECT_EQ (events[0].preparedNoteOns[0].getRawData()[0], 0x94);

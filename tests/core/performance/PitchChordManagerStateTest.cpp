@@ -230,7 +230,11 @@ TEST (PitchChordManagerState, ReadingAnEmptyRootNotifiesInReadingOrderWithDefaul
 
 TEST (PitchChordManagerState, ReadingLimitsValuesLikeTheSetters)
 {
-    struct Case { const char* attributes; std::function<bool (const PitchChordManager&)> holds; };
+    struct Case
+    {
+        const char* attributes;
+        std::function<bool (const PitchChordManager&)> holds;
+    };
 
     const Case cases[] {
         { "midiChannel=\"0\"", [] (auto& m) { return m.getMidiChannel() == 1; } },

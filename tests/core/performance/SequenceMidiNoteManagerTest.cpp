@@ -49,11 +49,21 @@ TEST (SequenceMidiNoteManager, PlaysTheExampleLoopAtTempo120)
     const auto sent = runSteps (scheduler, 96001, 48000.0, 120.0);
 
     const std::vector<Row> expected {
-        { 1, true, 60, 100 },     { 1, true, 64, 100 },     { 1, true, 67, 100 },
-        { 48000, false, 60, 100 }, { 48000, false, 64, 100 }, { 48000, false, 67, 100 },
-        { 72000, true, 60, 100 },  { 72000, true, 52, 100 },  { 72000, true, 55, 100 },
-        { 96000, false, 60, 100 }, { 96000, false, 52, 100 }, { 96000, false, 55, 100 },
-        { 96000, true, 60, 100 },  { 96000, true, 64, 100 },  { 96000, true, 67, 100 },
+        { 1, true, 60, 100 },
+        { 1, true, 64, 100 },
+        { 1, true, 67, 100 },
+        { 48000, false, 60, 100 },
+        { 48000, false, 64, 100 },
+        { 48000, false, 67, 100 },
+        { 72000, true, 60, 100 },
+        { 72000, true, 52, 100 },
+        { 72000, true, 55, 100 },
+        { 96000, false, 60, 100 },
+        { 96000, false, 52, 100 },
+        { 96000, false, 55, 100 },
+        { 96000, true, 60, 100 },
+        { 96000, true, 64, 100 },
+        { 96000, true, 67, 100 },
     };
     EXPECT_EQ (rowsOf (sent), expected);
 
@@ -65,16 +75,20 @@ TEST (SequenceMidiNoteManager, PlaysTheExampleLoopAtTempo120)
 
 TEST (SequenceMidiNoteManager, SamplesPerQuarterNoteFollowTheTempoRules)
 {
-    struct Case { double sampleRate, bpm; int expected; };
+    struct Case
+    {
+        double sampleRate, bpm;
+        int expected;
+    };
     const Case cases[] {
         { 48000.0, 120.0, 24000 },
-        { 48000.0, 0.0, 21176 },     // 0 plays at 136 bpm
-        { 48000.0, 30.0, 72000 },    // below 40: 1.5 s per quarter note
+        { 48000.0, 0.0, 21176 },  // 0 plays at 136 bpm
+        { 48000.0, 30.0, 72000 }, // below 40: 1.5 s per quarter note
         { 48000.0, 39.99, 72000 },
         { 48000.0, 40.0, 72000 },
         { 48000.0, -90.0, 72000 },
-        { 44100.0, 97.0, 27278 },    // 60 / 97 × 44100 = 27278.35
-        { 0.0, 120.0, 0 },           // no sample rate: nothing can play
+        { 44100.0, 97.0, 27278 }, // 60 / 97 × 44100 = 27278.35
+        { 0.0, 120.0, 0 },        // no sample rate: nothing can play
         { 48000.0, std::nan (""), 0 },
         { 48000.0, 1e12, 0 },
         { 1e300, 120.0, std::numeric_limits<int>::max() },
@@ -87,7 +101,11 @@ TEST (SequenceMidiNoteManager, SamplesPerQuarterNoteFollowTheTempoRules)
 
 TEST (SequenceMidiNoteManager, TempoZeroAndThirtyMoveTheBoundaries)
 {
-    struct Case { double bpm; std::int64_t offStep; };
+    struct Case
+    {
+        double bpm;
+        std::int64_t offStep;
+    };
 
     for (const auto& c : { Case { 0.0, 21176 }, Case { 30.0, 72000 } })
     {
@@ -156,7 +174,9 @@ TEST (SequenceMidiNoteManager, LoadWhilePlayingSilencesTheOldEventFirst)
     const auto rows = rowsOf (runSteps (scheduler, 1, 48000.0, 120.0));
 
     const std::vector<Row> expected {
-        { 1, false, 60, 100 }, { 1, false, 64, 100 }, { 1, false, 67, 100 },
+        { 1, false, 60, 100 },
+        { 1, false, 64, 100 },
+        { 1, false, 67, 100 },
         { 1, true, 48, 100 },
     };
     EXPECT_EQ (rows, expected);
@@ -274,8 +294,12 @@ TEST (SequenceMidiNoteManager, NotesHeldBackFromAFullQueueKeepTheirOrder)
                 rows.emplace_back (0, m.isNoteOn(), m.getNoteNumber(), m.getVelocity());
 
         const std::vector<Row> expected {
-            { 0, true, 60, 100 },  { 0, true, 64, 100 },  { 0, true, 67, 100 },
-            { 0, false, 60, 100 }, { 0, false, 64, 100 }, { 0, false, 67, 100 },
+            { 0, true, 60, 100 },
+            { 0, true, 64, 100 },
+            { 0, true, 67, 100 },
+            { 0, false, 60, 100 },
+            { 0, false, 64, 100 },
+            { 0, false, 67, 100 },
         };
         EXPECT_EQ (rows, expected) << (stopWhileHeld ? "stopped while held" : "handed on later");
     }
@@ -286,7 +310,12 @@ TEST (SequenceMidiNoteManager, NotesHeldBackFromAFullQueueKeepTheirOrder)
 // event lists (overlaps, gaps, boundaries that are not whole samples) and tempo changes.
 struct ReferencePlayer
 {
-    struct Event { double start, end; int pitch; bool playing = false; };
+    struct Event
+    {
+        double start, end;
+        int pitch;
+        bool playing = false;
+    };
 
     std::vector<Event> events;
     double loopLength = 0.0;

@@ -23,10 +23,14 @@ TEST (StepSequencerPattern, TypeNamesAndJapaneseLabels)
     const auto u8 = [] (const char* t) { return juce::String (juce::CharPointer_UTF8 (t)); };
 
     const std::pair<juce::String, juce::String> names[] {
-        { Names::STEP_VARIATION_NOTE_OFF, "NoteOff" },        { Names::STEP_VARIATION_NOTE_ON, "NoteOn" },
-        { Names::STEP_VARIATION_NOTE_CONTINUE, "Continue" },  { Names::STEP_VARIATION_NOTE_Normal, "Normal" },
-        { Names::STEP_VARIATION_NOTE_Inversion1, "Inversion1" }, { Names::STEP_VARIATION_NOTE_Inversion3, "Inversion3" },
-        { Names::STEP_VARIATION_NOTE_Depend, "Sync" },        { Names::STEP_VARIATION_NOTE_OFF_JA, "Note Off" },
+        { Names::STEP_VARIATION_NOTE_OFF, "NoteOff" },
+        { Names::STEP_VARIATION_NOTE_ON, "NoteOn" },
+        { Names::STEP_VARIATION_NOTE_CONTINUE, "Continue" },
+        { Names::STEP_VARIATION_NOTE_Normal, "Normal" },
+        { Names::STEP_VARIATION_NOTE_Inversion1, "Inversion1" },
+        { Names::STEP_VARIATION_NOTE_Inversion3, "Inversion3" },
+        { Names::STEP_VARIATION_NOTE_Depend, "Sync" },
+        { Names::STEP_VARIATION_NOTE_OFF_JA, "Note Off" },
         { Names::STEP_VARIATION_NOTE_Normal_JA, u8 (u8"基本形") },
         { Names::STEP_VARIATION_NOTE_Inversion2_JA, u8 (u8"第2転") }, // ASCII digit
         { Names::STEP_VARIATION_NOTE_Depend_JA, u8 (u8"同期") },
@@ -38,7 +42,11 @@ TEST (StepSequencerPattern, TypeNamesAndJapaneseLabels)
 
 TEST (StepSequencerPattern, VariationSelectionWrapsTheIndex)
 {
-    struct Case { int index; const char* expected; };
+    struct Case
+    {
+        int index;
+        const char* expected;
+    };
     const Case cases[] { { 0, "A" }, { 2, "C" }, { 3, "A" }, { 7, "B" }, { -1, "C" }, { -5, "C" } };
 
     for (const auto& c : cases)
@@ -51,7 +59,11 @@ TEST (StepSequencerPattern, ValueRoundsUnlessVariationsAreUsed)
 {
     nubo::StepSequencer_OneStepType type ("Normal");
 
-    struct Case { double value; double expected; };
+    struct Case
+    {
+        double value;
+        double expected;
+    };
 
     for (const auto& c : { Case { 0.5, 1.0 }, Case { 2.5, 3.0 }, Case { -0.5, -1.0 }, Case { 1.49, 1.0 }, Case { 0.0, 0.0 } })
     {
@@ -98,7 +110,12 @@ TEST (StepSequencerPattern, TimingDataJoinsTiesAndKeepsRests)
     const auto timing = pattern.getQnTimingData();
     ASSERT_EQ (timing.size(), 3);
 
-    struct Expected { double start, length; const char* name; double value; };
+    struct Expected
+    {
+        double start, length;
+        const char* name;
+        double value;
+    };
     const Expected expected[] { { 0.0, 2.0, "Normal", 1.0 }, { 2.0, 1.0, "NoteOff", 1.0 }, { 3.0, 1.0, "Inversion1", 2.0 } };
 
     for (int i = 0; i < 3; ++i)

@@ -32,9 +32,9 @@ TEST (ChordDegreeDetector, PairsAtTheWantedDistance)
         { 3, { { 1, 2 } } },
         { 4, { { 0, 1 } } },
         { 12, {} },
-        { -5, { { 0, 2 } } },                      // counts as 7
-        { 0, { { 0, 0 }, { 1, 1 }, { 2, 2 } } },   // every tone with itself
-        { 19, {} },                                // no octave folding
+        { -5, { { 0, 2 } } },                    // counts as 7
+        { 0, { { 0, 0 }, { 1, 1 }, { 2, 2 } } }, // every tone with itself
+        { 19, {} },                              // no octave folding
     };
     for (const auto& [semitones, expected] : cases)
         EXPECT_EQ (pairsOf (nubo::ChordDegreeDetector::getDegreeInfo_Order (cMajor, semitones)), expected) << semitones;

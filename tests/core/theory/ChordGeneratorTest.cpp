@@ -24,7 +24,12 @@ namespace
 class RecordingSink final : public nubo::FileCreator_Base
 {
 public:
-    struct Note { int pitch; float start, length, velocity; int channel; };
+    struct Note
+    {
+        int pitch;
+        float start, length, velocity;
+        int channel;
+    };
 
     void clear() override { notes.clear(); }
     void addOneNote (int pitch, float start, float length, float velocity, int channel) override
@@ -45,7 +50,10 @@ public:
     std::vector<Note> notes;
 };
 
-std::vector<int> toVector (const juce::Array<int>& a) { return std::vector<int> (a.begin(), a.end()); }
+std::vector<int> toVector (const juce::Array<int>& a)
+{
+    return std::vector<int> (a.begin(), a.end());
+}
 
 std::vector<int> sorted (std::vector<int> v)
 {
@@ -83,10 +91,10 @@ TEST (ChordGenerator, TriadsInAllFourInversionTypes)
 {
     // Offsets from the root in delivery order, per type, for Maj, min, aug, dim, sus4.
     const std::vector<int> expected[4][5] = {
-        { { 0, 4, 7 },       { 0, 3, 7 },       { 0, 4, 8 },       { 0, 3, 6 },       { 0, 5, 7 } },
-        { { 0, -8, -5 },     { 0, -9, -5 },     { 0, -8, -4 },     { 0, -9, -6 },     { 0, -7, -5 } },
-        { { 0, 4, -5 },      { 0, 3, -5 },      { 0, 4, -4 },      { 0, 3, -6 },      { 0, 5, -5 } },
-        { { 0, 4, 7, -12 },  { 0, 3, 7, -12 },  { 0, 4, 8, -12 },  { 0, 3, 6, -12 },  { 0, 5, 7, -12 } },
+        { { 0, 4, 7 }, { 0, 3, 7 }, { 0, 4, 8 }, { 0, 3, 6 }, { 0, 5, 7 } },
+        { { 0, -8, -5 }, { 0, -9, -5 }, { 0, -8, -4 }, { 0, -9, -6 }, { 0, -7, -5 } },
+        { { 0, 4, -5 }, { 0, 3, -5 }, { 0, 4, -4 }, { 0, 3, -6 }, { 0, 5, -5 } },
+        { { 0, 4, 7, -12 }, { 0, 3, 7, -12 }, { 0, 4, 8, -12 }, { 0, 3, 6, -12 }, { 0, 5, 7, -12 } },
     };
     const char* const triads[] = { "Maj", "min", "aug", "dim", "sus4" };
 
@@ -126,17 +134,21 @@ TEST (ChordGenerator, GeneralRuleReproducesTheTriadTable)
 
 TEST (ChordGenerator, LargerChordsInAllFourInversionTypes)
 {
-    struct Case { const char* chord; std::vector<int> offsets[4]; };
+    struct Case
+    {
+        const char* chord;
+        std::vector<int> offsets[4];
+    };
     const Case cases[] = {
         // a seventh: type 4 puts the seventh in the bass
-        { u8"△7",      { { 0, 4, 7, 11 },      { 0, -8, -5, -1 },     { 0, 4, -5, 11 },      { 0, 4, 7, -1 } } },
-        { u8"m7¯5",    { { 0, 3, 6, 10 },      { 0, -9, -6, -2 },     { 0, 3, -6, 10 },      { 0, 3, 6, -2 } } },
+        { u8"△7", { { 0, 4, 7, 11 }, { 0, -8, -5, -1 }, { 0, 4, -5, 11 }, { 0, 4, 7, -1 } } },
+        { u8"m7¯5", { { 0, 3, 6, 10 }, { 0, -9, -6, -2 }, { 0, 3, -6, 10 }, { 0, 3, 6, -2 } } },
         // a ninth with a seventh
-        { u8"7Add¯9",  { { 0, 4, 7, 10, 13 },  { 0, -8, -5, -2, 1 },  { 0, 4, -5, 10, 13 },  { 0, 4, 7, -2, 13 } } },
+        { u8"7Add¯9", { { 0, 4, 7, 10, 13 }, { 0, -8, -5, -2, 1 }, { 0, 4, -5, 10, 13 }, { 0, 4, 7, -2, 13 } } },
         { u8"sus47Add¯9¯5", { { 0, 5, 6, 10, 13 }, { 0, -7, -6, -2, 1 }, { 0, 5, -6, 10, 13 }, { 0, 5, 6, -2, 13 } } },
         // no seventh: type 4 adds the root an octave below, as for the triads
-        { "Add9",      { { 0, 4, 7, 14 },      { 0, -8, -5, 2 },      { 0, 4, -5, 14 },      { 0, 4, 7, 14, -12 } } },
-        { u8"mAdd¯13", { { 0, 3, 7, 20 },      { 0, -9, -5, 8 },      { 0, 3, -5, 20 },      { 0, 3, 7, 20, -12 } } },
+        { "Add9", { { 0, 4, 7, 14 }, { 0, -8, -5, 2 }, { 0, 4, -5, 14 }, { 0, 4, 7, 14, -12 } } },
+        { u8"mAdd¯13", { { 0, 3, 7, 20 }, { 0, -9, -5, 8 }, { 0, 3, -5, 20 }, { 0, 3, 7, 20, -12 } } },
     };
 
     for (const auto& c : cases)
@@ -258,13 +270,25 @@ TEST (NoteOrderReplace, ThroughTheGenerator)
 {
     nubo::NoteOrderReplace_Selector reorders;
 
-    struct Case { int type; const char* chord; int root; const char* order; std::vector<int> delivered; };
+    struct Case
+    {
+        int type;
+        const char* chord;
+        int root;
+        const char* order;
+        std::vector<int> delivered;
+    };
     const Case cases[] = {
-        { 0, "Maj", 60, "Even", { 60, 67 } },     { 0, "Maj", 60, "Odd", { 64 } },
-        { 0, "Maj", 60, "Bass,Top", { 60, 67 } }, { 0, "Maj", 60, "Top", { 67 } },
-        { 0, "Maj", 60, "Bass", { 60 } },         { 0, "Maj", 60, "Normal", { 60, 64, 67 } },
-        { 1, "Maj", 60, "Even", { 60, 55 } },     { 1, "Maj", 60, "Odd", { 52 } },
-        { 1, "Maj", 60, "Bass,Top", { 52, 60 } }, { 1, "Maj", 60, "Top", { 60 } },
+        { 0, "Maj", 60, "Even", { 60, 67 } },
+        { 0, "Maj", 60, "Odd", { 64 } },
+        { 0, "Maj", 60, "Bass,Top", { 60, 67 } },
+        { 0, "Maj", 60, "Top", { 67 } },
+        { 0, "Maj", 60, "Bass", { 60 } },
+        { 0, "Maj", 60, "Normal", { 60, 64, 67 } },
+        { 1, "Maj", 60, "Even", { 60, 55 } },
+        { 1, "Maj", 60, "Odd", { 52 } },
+        { 1, "Maj", 60, "Bass,Top", { 52, 60 } },
+        { 1, "Maj", 60, "Top", { 60 } },
         { 1, "Maj", 60, "Bass", { 52 } },
         { 3, "min", 57, "Odd", { 60, 45 } },
         { 3, "min", 57, u8"奇数音", { 60, 45 } },

@@ -18,13 +18,12 @@ namespace
 
 const juce::StringArray& expectedNinths()
 {
-    static const auto list = u8List ({
-        "Add9", u8"△7Add9", "7Add9", u8"Add¯9", u8"△7Add¯9", u8"7Add¯9",
-        "mAdd9", u8"m△7Add9", "m7Add9", u8"mAdd¯9", u8"m△7Add¯9", u8"m7Add¯9",
-        "sus4Add9", u8"△7sus4Add9", "7sus4Add9", u8"sus4Add¯9", u8"sus4△7Add¯9", u8"sus47Add¯9",
-        u8"Add9¯5", u8"△7Add9¯5", u8"7Add9¯5", u8"Add¯9¯5", u8"△7Add¯9¯5", u8"7Add¯9¯5",
-        u8"mAdd9¯5", u8"m△7Add9¯5", u8"m7Add9¯5", u8"mAdd¯9¯5", u8"m△7Add¯9¯5", u8"m7Add¯9¯5",
-        u8"sus4Add9¯5", u8"△7sus4Add9¯5", u8"7sus4Add9¯5", u8"sus4Add¯9¯5", u8"sus4△7Add¯9¯5", u8"sus47Add¯9¯5" });
+    static const auto list = u8List ({ "Add9", u8"△7Add9", "7Add9", u8"Add¯9", u8"△7Add¯9", u8"7Add¯9",
+                                       "mAdd9", u8"m△7Add9", "m7Add9", u8"mAdd¯9", u8"m△7Add¯9", u8"m7Add¯9",
+                                       "sus4Add9", u8"△7sus4Add9", "7sus4Add9", u8"sus4Add¯9", u8"sus4△7Add¯9", u8"sus47Add¯9",
+                                       u8"Add9¯5", u8"△7Add9¯5", u8"7Add9¯5", u8"Add¯9¯5", u8"△7Add¯9¯5", u8"7Add¯9¯5",
+                                       u8"mAdd9¯5", u8"m△7Add9¯5", u8"m7Add9¯5", u8"mAdd¯9¯5", u8"m△7Add¯9¯5", u8"m7Add¯9¯5",
+                                       u8"sus4Add9¯5", u8"△7sus4Add9¯5", u8"7sus4Add9¯5", u8"sus4Add¯9¯5", u8"sus4△7Add¯9¯5", u8"sus47Add¯9¯5" });
     return list;
 }
 
@@ -111,15 +110,23 @@ TEST (ChordDictionary, CategoryLists)
 /** The chord tones a chord-type name stands for, read token by token: independent of the table. */
 std::vector<int> tonesByTokens (const juce::String& name)
 {
-    if (name == "Maj") return { 0, 4, 7 };
-    if (name == "min") return { 0, 3, 7 };
-    if (name == "aug") return { 0, 4, 8 };
-    if (name == "dim") return { 0, 3, 6 };
+    if (name == "Maj")
+        return { 0, 4, 7 };
+    if (name == "min")
+        return { 0, 3, 7 };
+    if (name == "aug")
+        return { 0, 4, 8 };
+    if (name == "dim")
+        return { 0, 3, 6 };
 
-    struct Token { juce::String text; int added; };
+    struct Token
+    {
+        juce::String text;
+        int added;
+    };
     const Token tokens[] = {
-        { "sus4", 0 }, { u8 (u8"△7"), 0 }, { u8 (u8"¯5"), 0 }, { u8 (u8"Add¯11"), 16 }, { u8 (u8"Add¯13"), 20 },
-        { u8 (u8"Add¯9"), 13 }, { "Add11", 17 }, { "Add13", 21 }, { "Add9", 14 }, { "7", 0 }, { "m", 0 } };
+        { "sus4", 0 }, { u8 (u8"△7"), 0 }, { u8 (u8"¯5"), 0 }, { u8 (u8"Add¯11"), 16 }, { u8 (u8"Add¯13"), 20 }, { u8 (u8"Add¯9"), 13 }, { "Add11", 17 }, { "Add13", 21 }, { "Add9", 14 }, { "7", 0 }, { "m", 0 }
+    };
 
     int third = 4, fifth = 7, seventh = 0;
     std::vector<int> added;
@@ -134,12 +141,18 @@ std::vector<int> tonesByTokens (const juce::String& name)
             if (! rest.startsWith (token.text))
                 continue;
 
-            if (token.text == "sus4")               third = 5;
-            else if (token.text == "m")             third = 3;
-            else if (token.text == u8 (u8"¯5"))     fifth = 6;
-            else if (token.text == u8 (u8"△7"))     seventh = 11;
-            else if (token.text == "7")             seventh = 10;
-            else                                    added.push_back (token.added);
+            if (token.text == "sus4")
+                third = 5;
+            else if (token.text == "m")
+                third = 3;
+            else if (token.text == u8 (u8"¯5"))
+                fifth = 6;
+            else if (token.text == u8 (u8"△7"))
+                seventh = 11;
+            else if (token.text == "7")
+                seventh = 10;
+            else
+                added.push_back (token.added);
 
             rest = rest.substring (token.text.length());
             matched = true;
@@ -182,17 +195,33 @@ TEST (ChordToneTable, EveryNameReadsAsItsTokens)
 
 TEST (ChordToneTable, FixedTonesAndExamples)
 {
-    struct Case { const char* name; std::vector<int> tones; };
+    struct Case
+    {
+        const char* name;
+        std::vector<int> tones;
+    };
     const std::vector<Case> cases = {
-        { "Maj", { 0, 4, 7 } },             { "min", { 0, 3, 7 } },             { "aug", { 0, 4, 8 } },
-        { "dim", { 0, 3, 6 } },             { "sus4", { 0, 5, 7 } },
-        { u8"△7", { 0, 4, 7, 11 } },        { "7", { 0, 4, 7, 10 } },           { u8"m△7", { 0, 3, 7, 11 } },
-        { "m7", { 0, 3, 7, 10 } },          { u8"△7sus4", { 0, 5, 7, 11 } },    { "7sus4", { 0, 5, 7, 10 } },
-        { u8"△7¯5", { 0, 4, 6, 11 } },      { u8"7¯5", { 0, 4, 6, 10 } },       { u8"m△7¯5", { 0, 3, 6, 11 } },
+        { "Maj", { 0, 4, 7 } },
+        { "min", { 0, 3, 7 } },
+        { "aug", { 0, 4, 8 } },
+        { "dim", { 0, 3, 6 } },
+        { "sus4", { 0, 5, 7 } },
+        { u8"△7", { 0, 4, 7, 11 } },
+        { "7", { 0, 4, 7, 10 } },
+        { u8"m△7", { 0, 3, 7, 11 } },
+        { "m7", { 0, 3, 7, 10 } },
+        { u8"△7sus4", { 0, 5, 7, 11 } },
+        { "7sus4", { 0, 5, 7, 10 } },
+        { u8"△7¯5", { 0, 4, 6, 11 } },
+        { u8"7¯5", { 0, 4, 6, 10 } },
+        { u8"m△7¯5", { 0, 3, 6, 11 } },
         { u8"m7¯5", { 0, 3, 6, 10 } },
-        { u8"7Add¯9", { 0, 4, 7, 10, 13 } }, { u8"m7Add9¯5", { 0, 3, 6, 10, 14 } },
-        { u8"sus47Add¯9¯5", { 0, 5, 6, 10, 13 } }, { u8"mAdd¯13", { 0, 3, 7, 20 } },
-        { u8"sus4△7Add¯9", { 0, 5, 7, 11, 13 } }, { "Add11", { 0, 4, 7, 17 } },
+        { u8"7Add¯9", { 0, 4, 7, 10, 13 } },
+        { u8"m7Add9¯5", { 0, 3, 6, 10, 14 } },
+        { u8"sus47Add¯9¯5", { 0, 5, 6, 10, 13 } },
+        { u8"mAdd¯13", { 0, 3, 7, 20 } },
+        { u8"sus4△7Add¯9", { 0, 5, 7, 11, 13 } },
+        { "Add11", { 0, 4, 7, 17 } },
     };
 
     for (const auto& c : cases)

@@ -14,12 +14,14 @@ using nubo::test::u8List;
 
 TEST (DiatonicChordNameList, ListsForSomeKeysAndRoots)
 {
-    struct Case { int key, root; juce::StringArray names; };
+    struct Case
+    {
+        int key, root;
+        juce::StringArray names;
+    };
     const Case cases[] {
-        { 0, 60, u8List ({ "Maj", "sus4", u8"△7", u8"△7sus4", "Add9", u8"△7Add9", "sus4Add9", u8"△7sus4Add9",
-                           "Add11", u8"△7Add11", u8"Add¯11", u8"△7Add¯11", "Add13", u8"△7Add13" }) }, // ¯11 is the third
-        { 0, 62, u8List ({ "min", "sus4", "m7", "7sus4", "mAdd9", "m7Add9", "sus4Add9", "7sus4Add9",
-                           "mAdd11", "m7Add11", "mAdd13", "m7Add13" }) },
+        { 0, 60, u8List ({ "Maj", "sus4", u8"△7", u8"△7sus4", "Add9", u8"△7Add9", "sus4Add9", u8"△7sus4Add9", "Add11", u8"△7Add11", u8"Add¯11", u8"△7Add¯11", "Add13", u8"△7Add13" }) }, // ¯11 is the third
+        { 0, 62, u8List ({ "min", "sus4", "m7", "7sus4", "mAdd9", "m7Add9", "sus4Add9", "7sus4Add9", "mAdd11", "m7Add11", "mAdd13", "m7Add13" }) },
         { 7, 66, u8List ({ "dim", u8"m7¯5", u8"mAdd¯9¯5", u8"m7Add¯9¯5", u8"sus4Add¯9¯5", u8"sus47Add¯9¯5" }) },
         { 0, 66, { "---" } },
     };

@@ -27,7 +27,13 @@ TEST (MajorScaleNames, SharpAndFlatTables)
 
 TEST (DiatonicChord, ToneSetsAgainstTheMainKey)
 {
-    struct Case { int key; juce::Array<int> tones; bool diatonic; const char* what; };
+    struct Case
+    {
+        int key;
+        juce::Array<int> tones;
+        bool diatonic;
+        const char* what;
+    };
     const Case cases[] {
         { 0, { 62, 65, 69 }, true, "D min in C" },
         { 0, { 62, 66, 69 }, false, "D Maj in C" },
@@ -51,14 +57,14 @@ TEST (DiatonicChord, ResultFollowsTheTonesNotAnEarlierCall)
 {
     // The same key, root and name with other tones (another inversion or re-voicing) is judged afresh.
     EXPECT_FALSE (PitchNameInfo::isDiatonicChord (0, 62, "Maj", { 62, 66, 69 }));
-    EXPECT_TRUE (PitchNameInfo::isDiatonicChord (0, 62, "Maj", { 62 }));      // "Bass" re-voicing: D only
+    EXPECT_TRUE (PitchNameInfo::isDiatonicChord (0, 62, "Maj", { 62 })); // "Bass" re-voicing: D only
     EXPECT_FALSE (PitchNameInfo::isDiatonicChord (0, 62, "Maj", { 62, 66, 69 }));
 
     // Key 1 with root 12 and key 11 with root 2 are different questions.
     EXPECT_FALSE (PitchNameInfo::isDiatonicChord (1, 12, "Maj", { 12, 16, 19 }));
     EXPECT_FALSE (PitchNameInfo::isDiatonicChord (11, 2, "Maj", { 12, 16, 19 }));
-    EXPECT_TRUE (PitchNameInfo::isDiatonicChord (11, 2, "Maj", { 11, 15, 18 }));   // B Maj in B
-    EXPECT_FALSE (PitchNameInfo::isDiatonicChord (1, 12, "Maj", { 11, 15, 18 }));  // not in D♭
+    EXPECT_TRUE (PitchNameInfo::isDiatonicChord (11, 2, "Maj", { 11, 15, 18 }));  // B Maj in B
+    EXPECT_FALSE (PitchNameInfo::isDiatonicChord (1, 12, "Maj", { 11, 15, 18 })); // not in D♭
 }
 
 } // namespace

@@ -37,12 +37,23 @@ TEST (PitchNameTables, CallersGetCopies)
 
 TEST (PitchNameInfo, NameWithOctave)
 {
-    struct Case { int pitch; bool flat; const char* expected; };
+    struct Case
+    {
+        int pitch;
+        bool flat;
+        const char* expected;
+    };
     const Case cases[] = {
-        { 0, false, "C-2" },     { 127, false, "G8" },      { 59, false, "B2" },
-        { 60, false, "C3" },     { 61, false, u8"C＃3" },    { 61, true, u8"D♭3" },
-        { 70, true, u8"B♭3" },   { 11, false, "B-2" },      { 12, false, "C-1" },
-        { -1, false, "-2" },     // a negative pitch has no name part
+        { 0, false, "C-2" },
+        { 127, false, "G8" },
+        { 59, false, "B2" },
+        { 60, false, "C3" },
+        { 61, false, u8"C＃3" },
+        { 61, true, u8"D♭3" },
+        { 70, true, u8"B♭3" },
+        { 11, false, "B-2" },
+        { 12, false, "C-1" },
+        { -1, false, "-2" }, // a negative pitch has no name part
         { -13, true, "-3" },
     };
 
@@ -57,25 +68,43 @@ TEST (PitchNameInfo, NameWithOctave)
 
 TEST (PitchNameInfo, ParsesNamesWithOctave)
 {
-    struct Case { const char* text; int expected; };
+    struct Case
+    {
+        const char* text;
+        int expected;
+    };
     const Case cases[] = {
-        { "C3", 60 },        { u8"C＃3", 61 },     { "C#3", 61 },       { u8"D♭3", 61 },
-        { "Db3", 61 },       { u8"D♭-1", 13 },     { "B", 71 },         { "A-2", 9 },
-        { u8"E＃", 65 },      { "Cb3", 59 },        { u8"B＃3", 72 },     { u8"B♭", 70 },
-        { "Ab3", 68 },       { "C-2", 0 },         { u8"C♭-2", -1 },    { u8"B＃8", 132 },
+        { "C3", 60 },
+        { u8"C＃3", 61 },
+        { "C#3", 61 },
+        { u8"D♭3", 61 },
+        { "Db3", 61 },
+        { u8"D♭-1", 13 },
+        { "B", 71 },
+        { "A-2", 9 },
+        { u8"E＃", 65 },
+        { "Cb3", 59 },
+        { u8"B＃3", 72 },
+        { u8"B♭", 70 },
+        { "Ab3", 68 },
+        { "C-2", 0 },
+        { u8"C♭-2", -1 },
+        { u8"B＃8", 132 },
         { "G9", 139 },
-        { "", 60 },          { "xyz", 60 },        { "   ", 60 },       // no letter: C, octave 3
-        { "C-3", 60 },       // only one digit is read: a written -3 reads as octave 3
-        { "C12", 36 },       // ... and 12 reads as octave 1
-        { "  G4 \t", 79 },   // trimmed
-        { "GC", 60 },        // the order of the letter tests decides, not the position
-        { "E (C)", 60 },     // the letter comes from the whole text: C is tested before E
+        { "", 60 },
+        { "xyz", 60 },
+        { "   ", 60 },         // no letter: C, octave 3
+        { "C-3", 60 },         // only one digit is read: a written -3 reads as octave 3
+        { "C12", 36 },         // ... and 12 reads as octave 1
+        { "  G4 \t", 79 },     // trimmed
+        { "GC", 60 },          // the order of the letter tests decides, not the position
+        { "E (C)", 60 },       // the letter comes from the whole text: C is tested before E
         { u8"B♭ (A＃2)", 58 }, // accidental and octave come from the parenthesised part
         { "A (b)", 68 },
-        { "A(#)x(5)", 9 + 1 + 5 * 12 + 24 },  // greedy: from the first "(" to the last ")"
-        { "A5 (x)", 69 },    // digits outside the parentheses are ignored
-        { "A (x", 69 },      // an unclosed parenthesis is no part
-        { u8"A＃/B♭3", 70 },  // a sharp sign wins over a flat sign wherever they stand
+        { "A(#)x(5)", 9 + 1 + 5 * 12 + 24 }, // greedy: from the first "(" to the last ")"
+        { "A5 (x)", 69 },                    // digits outside the parentheses are ignored
+        { "A (x", 69 },                      // an unclosed parenthesis is no part
+        { u8"A＃/B♭3", 70 },                 // a sharp sign wins over a flat sign wherever they stand
         { "Bb#", 72 },
     };
 
@@ -85,12 +114,14 @@ TEST (PitchNameInfo, ParsesNamesWithOctave)
 
 TEST (PitchNameInfo, ParsesNamesWithoutOctave)
 {
-    struct Case { const char* text; int expected; };
+    struct Case
+    {
+        const char* text;
+        int expected;
+    };
     const Case cases[] = {
-        { u8"B♭", 70 },      { u8"B♭5", 70 },      { "Bb-2", 70 },      { "Cb3", 59 },
-        { u8"B＃", 72 },      { "C", 60 },          { "", 60 },          { "G#", 68 },
-        { u8"B♭ (A＃)", 68 }, // letter A (tested before B) from the whole text; the parenthesised
-                             // part is removed before the accidental test, so the flat counts
+        { u8"B♭", 70 }, { u8"B♭5", 70 }, { "Bb-2", 70 }, { "Cb3", 59 }, { u8"B＃", 72 }, { "C", 60 }, { "", 60 }, { "G#", 68 }, { u8"B♭ (A＃)", 68 }, // letter A (tested before B) from the whole text; the parenthesised
+                                                                                                                                                      // part is removed before the accidental test, so the flat counts
         { "A (b)", 69 },
         { "F (x) (x)b", 64 }, // the greedy match "(x) (x)" is removed; the b after it counts
         { "F (b)\n(b)", 65 }, // the match "(b)" stops at the line end and is removed wherever it occurs
@@ -123,8 +154,8 @@ TEST (PitchNameInfo, KeyNameSpelling)
 
     EXPECT_EQ (keys, u8List ({ "C", u8"D♭", "D", u8"E♭", "E", "F", u8"F＃", "G", u8"A♭", "A", u8"B♭", "B" }));
 
-    EXPECT_EQ (PitchNameInfo::convertPitchStringToCircleofFifth ("C#3"), u8 (u8"D♭"));  // octave dropped
-    EXPECT_EQ (PitchNameInfo::convertPitchStringToCircleofFifth ("F#3"), "F#3");         // unchanged
+    EXPECT_EQ (PitchNameInfo::convertPitchStringToCircleofFifth ("C#3"), u8 (u8"D♭")); // octave dropped
+    EXPECT_EQ (PitchNameInfo::convertPitchStringToCircleofFifth ("F#3"), "F#3");       // unchanged
     EXPECT_EQ (PitchNameInfo::convertPitchStringToCircleofFifth ("hello"), "hello");
 }
 
@@ -160,7 +191,11 @@ TEST (StringN, SearchesAndHandsBackTheMatchedBytes)
 TEST (StringN, OddInputIsSafe)
 {
     // A UTF-8 byte-order mark is skipped; an invalid byte is kept as it is in the match.
-    EXPECT_EQ (nubo::StringN ("\xEF\xBB\xBF" "ab").regexSearch (juce::String ("^a"))[0].getText(), "a");
+    EXPECT_EQ (nubo::StringN ("\xEF\xBB\xBF"
+                              "ab")
+                   .regexSearch (juce::String ("^a"))[0]
+                   .getText(),
+               "a");
     const auto raw = nubo::StringN ("x\xFFy").regexSearch (juce::String ("x.y"));
     ASSERT_EQ (raw.size(), 1u);
     EXPECT_EQ (raw[0].getText(), "x\xFFy");
@@ -181,7 +216,9 @@ TEST (StringN, LongTextIsSafeOnASmallThreadStack)
     // character must stay bounded there whatever the length of the text.
     struct Parser final : juce::Thread
     {
-        Parser() : juce::Thread ("parser", 512 * 1024) {}
+        Parser()
+            : juce::Thread ("parser", 512 * 1024)
+        {}
         void run() override
         {
             const auto text = juce::String ("B (") + juce::String::repeatedString ("x", 200000) + juce::String (")4");

@@ -8,11 +8,19 @@ using ::testing::ElementsAreArray;
 namespace
 {
 
-std::vector<int> toVector (const juce::Array<int>& a) { return { a.begin(), a.end() }; }
+std::vector<int> toVector (const juce::Array<int>& a)
+{
+    return { a.begin(), a.end() };
+}
 
 TEST (PitchScale, PredefinedScalesAndTheirRelativePitches)
 {
-    struct Case { const nubo::PitchScale& scale; const char* name; std::vector<int> relative; };
+    struct Case
+    {
+        const nubo::PitchScale& scale;
+        const char* name;
+        std::vector<int> relative;
+    };
     const Case cases[] {
         { nubo::PitchScale_Info::Scale_7th_Major, "Major", { 0, 2, 4, 5, 7, 9, 11 } },
         { nubo::PitchScale_Info::Scale_7th_Dorian, "Dorian", { 0, 2, 3, 5, 7, 9, 10 } },

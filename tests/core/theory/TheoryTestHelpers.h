@@ -10,14 +10,18 @@
 namespace nubo::test
 {
 
-inline juce::String u8 (const char* utf8) { return juce::String (juce::CharPointer_UTF8 (utf8)); }
+inline juce::String u8 (const char* utf8)
+{
+    return juce::String (juce::CharPointer_UTF8 (utf8));
+}
 
 /** Sets both language switches for the lifetime of the object and restores them after. */
 class ScopedLanguage
 {
 public:
     explicit ScopedLanguage (int mode)
-        : oldChord (Define_ChordName::m_laguageMode), oldPitch (PitchNameInfo::m_laguageMode)
+        : oldChord (Define_ChordName::m_laguageMode)
+        , oldPitch (PitchNameInfo::m_laguageMode)
     {
         Define_ChordName::m_laguageMode = mode;
         PitchNameInfo::m_laguageMode = mode;
@@ -46,6 +50,12 @@ inline juce::StringArray u8List (std::initializer_list<const char*> texts)
 namespace juce
 {
 // Readable failure messages for JUCE strings in GoogleTest.
-inline void PrintTo (const String& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo (const StringArray& a, std::ostream* os) { *os << '[' << a.joinIntoString ("|").toStdString() << ']'; }
+inline void PrintTo (const String& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo (const StringArray& a, std::ostream* os)
+{
+    *os << '[' << a.joinIntoString ("|").toStdString() << ']';
+}
 } // namespace juce

@@ -19,7 +19,11 @@ public:
     std::optional<juce::Point<int>> pointer;
     juce::ModifierKeys held;
 
-    void press (int keyFlags) { held = juce::ModifierKeys (keyFlags); modifierKeysChanged (held); }
+    void press (int keyFlags)
+    {
+        held = juce::ModifierKeys (keyFlags);
+        modifierKeysChanged (held);
+    }
 
 protected:
     std::optional<juce::Point<int>> _getPointerPosition() const override { return pointer; }
@@ -123,14 +127,19 @@ TEST_F (ModifierKeySelectorTest, AFileWhereTheFolderBelongsIsReplacedByTheFolder
 
 TEST_F (ModifierKeySelectorTest, FileContentsAreReadThroughTheSwapRule)
 {
-    struct Case { const char* text; Key primary; Key secondary; };
+    struct Case
+    {
+        const char* text;
+        Key primary;
+        Key secondary;
+    };
     const Case cases[] = {
         { "<S primary_key=\"2\" secondary_key=\"0\"/>", Key::SHIFT, Key::COMMAND },
         { "<S primary_key=\"1\" secondary_key=\"1\"/>", Key::COMMAND, Key::OPTION },
         { "<S/>", Key::OPTION, Key::COMMAND },
         { "<S primary_key=\"0\" secondary_key=\"7\"/>", Key::COMMAND, Key::NONE },
-        { "<S primary_key=\"99999999999999\" secondary_key=\"-1\"/>", Key::OPTION, Key::NONE },  // none, then none swaps
-        { "<S primary_key=\"1", Key::COMMAND, Key::OPTION },      // corrupt: defaults
+        { "<S primary_key=\"99999999999999\" secondary_key=\"-1\"/>", Key::OPTION, Key::NONE }, // none, then none swaps
+        { "<S primary_key=\"1", Key::COMMAND, Key::OPTION },                                    // corrupt: defaults
         { "", Key::COMMAND, Key::OPTION },
     };
 
@@ -155,17 +164,17 @@ TEST_F (ModifierKeySelectorTest, PressingKeysOverTheButtonsAssignsThem)
     EXPECT_EQ (selector->getSecondaryKey(), Key::OPTION);
     EXPECT_EQ (savedKeys(), std::make_pair (2, 1));
 
-    selector->press (M::altModifier);  // the key Mod 2 holds: swap
+    selector->press (M::altModifier); // the key Mod 2 holds: swap
     EXPECT_EQ (selector->getPrimaryKey(), Key::OPTION);
     EXPECT_EQ (selector->getSecondaryKey(), Key::SHIFT);
 
     selector->pointer = overMod2();
-    selector->press (M::altModifier);  // Mod 1's key over Mod 2: swap back
+    selector->press (M::altModifier); // Mod 1's key over Mod 2: swap back
     EXPECT_EQ (selector->getPrimaryKey(), Key::SHIFT);
     EXPECT_EQ (selector->getSecondaryKey(), Key::OPTION);
 
     selector->pointer = overMod1();
-    selector->press (M::ctrlModifier);  // control alone counts as command
+    selector->press (M::ctrlModifier); // control alone counts as command
     EXPECT_EQ (selector->getPrimaryKey(), Key::COMMAND);
     EXPECT_EQ (savedKeys(), std::make_pair (0, 1));
 
@@ -220,8 +229,7 @@ TEST_F (ModifierKeySelectorTest, PaintShowsTheHeldKeyInRedOverTheButton)
     auto selector = make();
     selector->setBounds (0, 0, 400, 60);
 
-    const auto countRed = [] (const juce::Image& image, juce::Rectangle<int> area)
-    {
+    const auto countRed = [] (const juce::Image& image, juce::Rectangle<int> area) {
         int red = 0;
         for (int y = area.getY(); y < area.getBottom(); ++y)
             for (int x = area.getX(); x < area.getRight(); ++x)

@@ -65,8 +65,7 @@ TEST (NotificationText, ComponentPaintsTheNewestLinesOnly)
     strip.setBounds (0, 0, 300, 40);
     strip.setVisiblueLineNum (2);
 
-    const auto inkIn = [] (const juce::Image& image, int top, int bottom)
-    {
+    const auto inkIn = [] (const juce::Image& image, int top, int bottom) {
         int count = 0;
         for (int y = top; y < bottom; ++y)
             for (int x = 0; x < image.getWidth(); ++x)

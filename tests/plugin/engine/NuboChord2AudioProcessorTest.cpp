@@ -7,8 +7,8 @@
 namespace
 {
 
-using ::testing::ElementsAre;
 using nubo::test::transcript;
+using ::testing::ElementsAre;
 
 using WrapperType = juce::AudioProcessor::WrapperType;
 
@@ -33,7 +33,12 @@ juce::MidiBuffer runBlock (juce::AudioProcessor& processor, int numSamples, juce
 
 TEST (NuboChord2AudioProcessor, WrapperDecidesWhetherMidiIsEmitted)
 {
-    struct Case { WrapperType wrapper; bool logic; bool emits; };
+    struct Case
+    {
+        WrapperType wrapper;
+        bool logic;
+        bool emits;
+    };
     const Case cases[] = {
         { juce::AudioProcessor::wrapperType_VST, false, true },
         { juce::AudioProcessor::wrapperType_VST3, false, true },

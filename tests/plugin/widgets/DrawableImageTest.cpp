@@ -16,8 +16,7 @@ struct CountingImage
 
     CountingImage()
     {
-        image.setImagePaintFunk ([this] (juce::Graphics& g, DrawableImage_FunctionalImage* self)
-        {
+        image.setImagePaintFunk ([this] (juce::Graphics& g, DrawableImage_FunctionalImage* self) {
             ++paints;
             g.fillAll (self->getColor());
         });
@@ -50,7 +49,7 @@ TEST (DrawableImage, RedrawsOnlyWhenFlagged)
     EXPECT_EQ (c.drawAndRead(), juce::Colours::red);
     EXPECT_EQ (c.paints, 1);
 
-    c.image.setImageSize (4, 4, true);  // same size: nothing happens
+    c.image.setImageSize (4, 4, true); // same size: nothing happens
     EXPECT_EQ (c.drawAndRead(), juce::Colours::red);
 
     c.image.setRedrawFlag (true);
@@ -79,8 +78,7 @@ TEST (DrawableImage, SizesStayAtLeastOnePixel)
 TEST (DrawableImage, TilesOverlapByOnePixel)
 {
     DrawableImage_FunctionalImage tile (3, 3);
-    tile.setImagePaintFunk ([] (juce::Graphics& g, DrawableImage_FunctionalImage*)
-    {
+    tile.setImagePaintFunk ([] (juce::Graphics& g, DrawableImage_FunctionalImage*) {
         g.fillAll (juce::Colours::white);
         g.setColour (juce::Colours::red);
         g.fillRect (0, 0, 1, 1);
@@ -132,7 +130,7 @@ TEST (DrawableImage, PathComponentInsetAndColours)
 
     component.setDefaultColor (juce::Colours::red, false);
     component.setOnMouseColor (juce::Colours::blue, false);
-    EXPECT_EQ (component.getCurrentColor(), juce::Colours::red);  // the pointer is elsewhere
+    EXPECT_EQ (component.getCurrentColor(), juce::Colours::red); // the pointer is elsewhere
 
     juce::Path square;
     square.addRectangle (0.0f, 0.0f, 10.0f, 10.0f);

@@ -47,7 +47,7 @@ bool hasOutlines (juce::Typeface& typeface, const juce::String& text)
 class FontManagerTest : public ::testing::Test
 {
 protected:
-    void SetUp() override    { FontManager::clearCache(); }
+    void SetUp() override { FontManager::clearCache(); }
     void TearDown() override { FontManager::clearCache(); }
 };
 

@@ -7,10 +7,10 @@
 namespace
 {
 
-struct Record : public nubo::Functional_MouseListener_Base,
-                public nubo::Functional_PaintListener_Base,
-                public nubo::Functional_ComponentListener_Base,
-                public nubo::Functional_ModifierKeyChanged
+struct Record : public nubo::Functional_MouseListener_Base
+    , public nubo::Functional_PaintListener_Base
+    , public nubo::Functional_ComponentListener_Base
+    , public nubo::Functional_ModifierKeyChanged
 {
 };
 
@@ -81,8 +81,7 @@ TEST (FunctionalListeners, AClosureMayReplaceItselfUnderTheLock)
     juce::Component component;
     int first = 0, second = 0;
 
-    record.setMouseDownFunc ([&] (const juce::MouseEvent&)
-    {
+    record.setMouseDownFunc ([&] (const juce::MouseEvent&) {
         ++first;
         record.setMouseDownFunc ([&] (const juce::MouseEvent&) { ++second; });
     });

@@ -43,7 +43,7 @@ TEST (GoldenRatioRectangle, ReversedCornersAndOtherRatios)
     Golden reversed ({ 1000, 618 }, { 0, 0 });
     EXPECT_EQ (rectOf (reversed.getRationalRectBySizeIndex (2)), juce::Rectangle<int>::leftTopRightBottom (0, 0, 618, 618));
 
-    Golden halves ({ 0, 0 }, { 100, 50 }, 9);  // unknown kinds divide by 1: X1 = R
+    Golden halves ({ 0, 0 }, { 100, 50 }, 9); // unknown kinds divide by 1: X1 = R
     EXPECT_EQ (rectOf (halves.getRationalRectBySizeIndex (2)), juce::Rectangle<int> (0, 0, 100, 50));
 
     Golden root2 ({ 0, 0 }, { 1000, 100 }, 3);
@@ -71,7 +71,8 @@ TEST (MatrixEditable, RotatesScalesThenTranslatesAndCachesUntilChanged)
 
     m.setAngle (0.0f);
     EXPECT_TRUE (m.isMatrixDirty());
-    x = 20.0f; y = 10.0f;
+    x = 20.0f;
+    y = 10.0f;
     m.getAffineTransform().transformPoint (x, y);
     EXPECT_NEAR (x, 41.0f, 1.0e-4f);
 }
@@ -94,9 +95,9 @@ TEST (Figures, TriangleAndAnnularSectorHitTests)
     EXPECT_EQ (sector.m_points.size(), 4u);
     EXPECT_EQ (sector.m_piePoints.size(), 3u);
     EXPECT_TRUE (sector.isContainPoint ({ 100, 20 }));
-    EXPECT_FALSE (sector.isContainPoint ({ 100, 60 }));   // inside the hole
-    EXPECT_FALSE (sector.isContainPoint ({ 100, 100 }));  // the centre itself
-    EXPECT_FALSE (sector.isContainPoint ({ 160, 40 }));   // beside the sector
+    EXPECT_FALSE (sector.isContainPoint ({ 100, 60 }));  // inside the hole
+    EXPECT_FALSE (sector.isContainPoint ({ 100, 100 })); // the centre itself
+    EXPECT_FALSE (sector.isContainPoint ({ 160, 40 }));  // beside the sector
 
     auto identity = juce::AffineTransform();
     EXPECT_TRUE (sector.isContainPoint_WithMat ({ 100, 20 }, identity));

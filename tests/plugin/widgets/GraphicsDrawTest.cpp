@@ -17,8 +17,8 @@ juce::Image blank (int w, int h)
 TEST (GraphicsDraw, GradientFaceRunsFromLighterTopToDarkerBottom)
 {
     const juce::Colour base (224, 224, 224);
-    EXPECT_EQ (draw::gradientTopColour (base), juce::Colour (226, 226, 226));     // 255 − 31 / 1.1
-    EXPECT_EQ (draw::gradientBottomColour (base), juce::Colour (199, 199, 199));  // 224 × 0.8928571, truncated
+    EXPECT_EQ (draw::gradientTopColour (base), juce::Colour (226, 226, 226));    // 255 − 31 / 1.1
+    EXPECT_EQ (draw::gradientBottomColour (base), juce::Colour (199, 199, 199)); // 224 × 0.8928571, truncated
 
     auto image = blank (20, 100);
     {

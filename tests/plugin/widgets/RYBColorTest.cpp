@@ -19,7 +19,11 @@ void expectRgb (const RGBTriple& c, int r, int g, int b)
 
 TEST (RYBColor, RoleColoursComeFromTheirHsbInputs)
 {
-    struct Case { const RGBTriple& colour; int r, g, b; };
+    struct Case
+    {
+        const RGBTriple& colour;
+        int r, g, b;
+    };
     const Case cases[] = {
         { RYBColorHelper::m_white_A_Col, 224, 224, 224 },
         { RYBColorHelper::m_white_B_Col, 191, 191, 191 },
@@ -61,12 +65,12 @@ TEST (RYBColor, PaintMixingWheel)
     EXPECT_FLOAT_EQ (RYBColor::_cubicInt (0.5f, 0.0f, 1.0f), 0.5f);
     EXPECT_FLOAT_EQ (RYBColor::_cubicInt (0.25f, 2.0f, 4.0f), 2.0f + 2.0f * 0.15625f);
 
-    expectRgb (RYBColor::RYBHSBtoRGB (0, 1.0f, 1.0f), 255, 0, 0);       // red
-    expectRgb (RYBColor::RYBHSBtoRGB (60, 1.0f, 1.0f), 255, 127, 0);    // orange
-    expectRgb (RYBColor::RYBHSBtoRGB (120, 1.0f, 1.0f), 255, 255, 0);   // yellow
-    expectRgb (RYBColor::RYBHSBtoRGB (180, 1.0f, 1.0f), 0, 168, 50);    // green
-    expectRgb (RYBColor::RYBHSBtoRGB (240, 1.0f, 1.0f), 41, 95, 153);   // blue
-    expectRgb (RYBColor::RYBHSBtoRGB (300, 1.0f, 1.0f), 127, 0, 127);   // purple
+    expectRgb (RYBColor::RYBHSBtoRGB (0, 1.0f, 1.0f), 255, 0, 0);     // red
+    expectRgb (RYBColor::RYBHSBtoRGB (60, 1.0f, 1.0f), 255, 127, 0);  // orange
+    expectRgb (RYBColor::RYBHSBtoRGB (120, 1.0f, 1.0f), 255, 255, 0); // yellow
+    expectRgb (RYBColor::RYBHSBtoRGB (180, 1.0f, 1.0f), 0, 168, 50);  // green
+    expectRgb (RYBColor::RYBHSBtoRGB (240, 1.0f, 1.0f), 41, 95, 153); // blue
+    expectRgb (RYBColor::RYBHSBtoRGB (300, 1.0f, 1.0f), 127, 0, 127); // purple
     expectRgb (RYBColor::RYBHSBtoRGB (0, 1.0f, 0.0f), 0, 0, 0);
     expectRgb (RYBColor::RYBHSBtoRGB (0, 0.0f, 1.0f), 255, 255, 255);
 

@@ -32,9 +32,9 @@ void turnWheel (RouletteButton& roulette, float deltaY)
 
 struct CountingListener final : public nubo::RouletteButton_Listener
 {
-    void onChangeCurrentIndex (RouletteButton&) override      { ++index; }
-    void onChangeRoulletType (RouletteButton&) override       { ++type; }
-    void onChangeVisibleNumType (RouletteButton&) override    { ++visible; }
+    void onChangeCurrentIndex (RouletteButton&) override { ++index; }
+    void onChangeRoulletType (RouletteButton&) override { ++type; }
+    void onChangeVisibleNumType (RouletteButton&) override { ++visible; }
     void onChangeTargetButtonNames (RouletteButton&) override { ++names; }
     int index = 0, type = 0, visible = 0, names = 0;
 };
@@ -88,7 +88,7 @@ TEST (RouletteButton, StartIndexRulesAndListeners)
     RouletteButton roulette ({ "C", "D", "E", "D" }, 2, nubo::ROULETTE_TYPE_VERTICAL);
     CountingListener listener;
     roulette.addRouletteButtonListner (&listener);
-    roulette.addRouletteButtonListner (&listener);  // once only
+    roulette.addRouletteButtonListner (&listener); // once only
 
     roulette.setCurrentStartIndex (6, true, false);
     EXPECT_EQ (roulette.getCurrentStartIndex(), 2);
@@ -105,7 +105,7 @@ TEST (RouletteButton, StartIndexRulesAndListeners)
     EXPECT_EQ (roulette.getCurrentStartIndex(), 0);
     EXPECT_EQ (listener.index, 2);
 
-    roulette.addCurrentStartIndex (1, false, false);  // always applies and tells
+    roulette.addCurrentStartIndex (1, false, false); // always applies and tells
     EXPECT_EQ (listener.index, 3);
     EXPECT_EQ (shownNames (roulette), juce::StringArray ({ "D", "E" }));
 
@@ -146,8 +146,8 @@ TEST (RouletteButton, FunctionalListenerSkipsUnsetClosures)
 
     roulette.addCurrentStartIndex (1);
     roulette.setVisibleNum (1, true, true);
-    roulette.setRoulletType (nubo::ROULETTE_TYPE_HORIZONTAL);     // no closure: skipped
-    roulette.setTargetButtonStringArray ({ "x" }, true);           // no closure: skipped
+    roulette.setRoulletType (nubo::ROULETTE_TYPE_HORIZONTAL); // no closure: skipped
+    roulette.setTargetButtonStringArray ({ "x" }, true);      // no closure: skipped
 
     EXPECT_EQ (heard, juce::StringArray ({ "index 1", "visible 1" }));
 }
@@ -157,8 +157,7 @@ TEST (RouletteButton, BusyLockDropsIndexChanges)
     RouletteButton roulette ({ "C", "D", "E" }, 1, nubo::ROULETTE_TYPE_VERTICAL);
     juce::WaitableEvent locked, release;
 
-    std::thread other ([&]
-    {
+    std::thread other ([&] {
         const juce::ScopedLock sl (roulette.getRouletteLock());
         locked.signal();
         release.wait (5000);
@@ -203,8 +202,7 @@ TEST (RouletteButton, SetVisibleNumRules)
 TEST (RouletteButton, LayoutsPlaceCellsByType)
 {
     using R = juce::Rectangle<int>;
-    const auto layout = [] (nubo::ROULETTE_TYPE type, int w, int h, int n, int count)
-    {
+    const auto layout = [] (nubo::ROULETTE_TYPE type, int w, int h, int n, int count) {
         std::vector<R> out;
         for (const auto& cell : RouletteButton::computeCellBounds (type, w, h, n, count))
             out.push_back (cell.value_or (R (-1, -1, -1, -1)));
@@ -284,8 +282,7 @@ TEST (RouletteButton, AClosureMayReplaceTheListItIsRunningFrom)
     roulette.setBounds (0, 0, 60, 40);
 
     auto* record = roulette.getButtonInfos()[0];
-    record->setMouseDownFunc ([&roulette] (const juce::MouseEvent&)
-    {
+    record->setMouseDownFunc ([&roulette] (const juce::MouseEvent&) {
         roulette.setTargetButtonStringArray ({ "X", "Y", "Z" }, false);
     });
 

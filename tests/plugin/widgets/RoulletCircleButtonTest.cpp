@@ -147,7 +147,7 @@ TEST (RoulletCircleButton, HoverOutlineIsBlackOverTheWhiteOutline)
     wheel.getButtonInfos()[0]->m_mouseEnterFunc = [&] (const juce::MouseEvent&) { ++entered; };
     wheel.getButtonInfos()[0]->m_mouseExitFunc = [&] (const juce::MouseEvent&) { ++exited; };
 
-    const auto edge = polar (200.0f, 15.0f);  // between positions 0 and 1
+    const auto edge = polar (200.0f, 15.0f); // between positions 0 and 1
     const auto before = nubo::test::snapshot (wheel).getPixelAt (edge.x, edge.y);
     EXPECT_GT (before.getRed(), 200) << nubo::test::rgbOf (before);
 
