@@ -83,9 +83,57 @@ int estimateNestingDepth (const juce::String& text) noexcept
     return deepest;
 }
 
+bool hasOnlyWellFormedCharacterReferences (const juce::String& text) noexcept
+{
+    // JUCE's parser steps past the end of the text on "&#x" without a closing ";" and overflows
+    // on long decimal references, so every "&#" must be "&#" digits ";" or "&#x" hex digits ";"
+    // naming a character from 1 to 0x10FFFF.
+    for (auto p = text.getCharPointer(); ! p.isEmpty();)
+    {
+        if (p.getAndAdvance() != '&' || *p != '#')
+            continue;
+
+        ++p;
+        const bool hex = (*p == 'x' || *p == 'X');
+
+        if (hex)
+            ++p;
+
+        juce::int64 value = 0;
+        int digits = 0;
+
+        for (;; ++p)
+        {
+            const auto c = *p;
+            const int digit = hex ? juce::CharacterFunctions::getHexDigitValue (c)
+                                  : (c >= '0' && c <= '9' ? (int) (c - '0') : -1);
+
+            if (digit < 0)
+                break;
+
+            value = value * (hex ? 16 : 10) + digit;
+
+            if (++digits > 8 || value > 0x10ffff)
+                return false;
+        }
+
+        if (digits == 0 || value == 0 || *p != ';')
+            return false;
+    }
+
+    return true;
+}
+
 std::unique_ptr<juce::XmlElement> parse (const juce::String& text)
 {
-    if (text.isEmpty() || estimateNestingDepth (text) > maxNestingDepth)
+    if (text.isEmpty())
+        return nullptr;
+
+    // Text made from bytes that are not UTF-8 would let JUCE's parser read past its end.
+    if (! juce::CharPointer_UTF8::isValidString (text.toRawUTF8(), (int) text.getNumBytesAsUTF8()))
+        return nullptr;
+
+    if (! hasOnlyWellFormedCharacterReferences (text) || estimateNestingDepth (text) > maxNestingDepth)
         return nullptr;
 
     return juce::parseXML (text);

@@ -14,7 +14,12 @@ constexpr int maxNestingDepth = 200;
 /** An upper bound of the element nesting depth of text, from a quick scan of its tags. */
 int estimateNestingDepth (const juce::String& text) noexcept;
 
-/** Parses text as an XML document, or returns nullptr when it is not one or nests too deeply. */
+/** True when every "&#" in text starts a complete decimal or hexadecimal character reference
+    ("&#65;", "&#x41;") naming a character from 1 to 0x10FFFF. */
+bool hasOnlyWellFormedCharacterReferences (const juce::String& text) noexcept;
+
+/** Parses text as an XML document, or returns nullptr when it is not one, nests too deeply,
+    holds a malformed character reference or is not valid UTF-8. */
 std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
 /** Removes the text nodes of every element that also has element children, at any depth.

@@ -12,6 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
     if (size > 1 << 20)
         return 0;
 
+    // The plug-in only ever holds text that JUCE made from valid UTF-8 (files and the state
+    // block are checked), so build the text the same way.
+    if (! juce::CharPointer_UTF8::isValidString (reinterpret_cast<const char*> (data), static_cast<int> (size)))
+        return 0;
+
     const auto text = juce::String::fromUTF8 (reinterpret_cast<const char*> (data), static_cast<int> (size));
 
     nubo::PitchChordManager state (nullptr);
