@@ -1,127 +1,299 @@
 #include "engine/SafeXml.h"
 
+#include <cstring>
 #include <limits>
+#include <vector>
 
 namespace nubo::SafeXml
 {
 
-int estimateNestingDepth (const juce::String& text) noexcept
+namespace
 {
-    // Counts every "<name" outside tags as an opening and every "</" or "/>" as a closing. Quoted
-    // attribute values are skipped, so a value cannot hide an opening; comments and other
-    // declarations can only make the estimate larger, never smaller.
-    enum class State
+    bool isSpace (char c) noexcept
     {
-        content,
-        openTag,
-        otherTag
-    };
-
-    int depth = 0, deepest = 0;
-    auto state = State::content;
-    juce::juce_wchar quote = 0, lastInTag = 0;
-    auto p = text.getCharPointer();
-
-    while (! p.isEmpty())
-    {
-        const auto c = p.getAndAdvance();
-
-        switch (state)
-        {
-            case State::content:
-                if (c == '<')
-                {
-                    const auto next = *p;
-
-                    if (juce::CharacterFunctions::isLetter (next) || next == '_' || next == ':' || next > 127)
-                    {
-                        deepest = juce::jmax (deepest, ++depth);
-                        state = State::openTag;
-                        quote = 0;
-                        lastInTag = 0;
-                    }
-                    else
-                    {
-                        if (next == '/')
-                            depth = juce::jmax (0, depth - 1);
-
-                        state = State::otherTag;
-                    }
-                }
-                break;
-
-            case State::openTag:
-                if (quote != 0)
-                {
-                    if (c == quote)
-                        quote = 0;
-                }
-                else if (c == '"' || c == '\'')
-                {
-                    quote = c;
-                }
-                else if (c == '>')
-                {
-                    if (lastInTag == '/')
-                        depth = juce::jmax (0, depth - 1);
-
-                    state = State::content;
-                }
-                else if (! juce::CharacterFunctions::isWhitespace (c))
-                {
-                    lastInTag = c;
-                }
-                break;
-
-            case State::otherTag:
-                if (c == '>')
-                    state = State::content;
-                break;
-        }
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
     }
 
-    return deepest;
-}
-
-bool hasOnlyWellFormedCharacterReferences (const juce::String& text) noexcept
-{
-    // JUCE's parser steps past the end of the text on "&#x" without a closing ";" and overflows
-    // on long decimal references, so every "&#" must be "&#" digits ";" or "&#x" hex digits ";"
-    // naming a character from 1 to 0x10FFFF.
-    for (auto p = text.getCharPointer(); ! p.isEmpty();)
+    bool isNameStart (char c) noexcept
     {
-        if (p.getAndAdvance() != '&' || *p != '#')
-            continue;
+        const auto u = static_cast<unsigned char> (c);
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == ':' || u >= 0x80;
+    }
 
-        ++p;
-        const bool hex = (*p == 'x' || *p == 'X');
+    bool isNameChar (char c) noexcept
+    {
+        return isNameStart (c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    }
 
-        if (hex)
-            ++p;
+    /** A bounded reader over the UTF-8 bytes of a document. */
+    struct Scanner
+    {
+        const char* text;
+        size_t size;
+        size_t pos = 0;
 
-        juce::int64 value = 0;
-        int digits = 0;
+        bool atEnd() const noexcept { return pos >= size; }
+        char peek (size_t ahead = 0) const noexcept { return pos + ahead < size ? text[pos + ahead] : 0; }
 
-        for (;; ++p)
+        bool startsWith (const char* literal) const noexcept
         {
-            const auto c = *p;
-            const int digit = hex ? juce::CharacterFunctions::getHexDigitValue (c)
-                                  : (c >= '0' && c <= '9' ? (int) (c - '0') : -1);
+            const auto length = std::strlen (literal);
+            return size - pos >= length && std::memcmp (text + pos, literal, length) == 0;
+        }
 
-            if (digit < 0)
-                break;
+        bool skipSpace() noexcept
+        {
+            const auto start = pos;
+            while (! atEnd() && isSpace (text[pos]))
+                ++pos;
+            return pos > start;
+        }
 
-            value = value * (hex ? 16 : 10) + digit;
+        /** Moves behind the next occurrence of literal; false when there is none. */
+        bool skipPast (const char* literal) noexcept
+        {
+            const auto length = std::strlen (literal);
+            for (; size - pos >= length; ++pos)
+            {
+                if (std::memcmp (text + pos, literal, length) == 0)
+                {
+                    pos += length;
+                    return true;
+                }
+            }
+            return false;
+        }
 
-            if (++digits > 8 || value > 0x10ffff)
+        bool readName (size_t& start, size_t& length) noexcept
+        {
+            if (! isNameStart (peek()))
+                return false;
+            start = pos;
+            while (! atEnd() && isNameChar (text[pos]))
+                ++pos;
+            length = pos - start;
+            return true;
+        }
+
+        /** At "&": one predefined entity or character reference. */
+        bool readReference() noexcept
+        {
+            ++pos;
+
+            for (const auto* entity : { "amp;", "lt;", "gt;", "quot;", "apos;" })
+            {
+                if (startsWith (entity))
+                {
+                    pos += std::strlen (entity);
+                    return true;
+                }
+            }
+
+            if (peek() != '#')
+                return false;
+
+            ++pos;
+            const bool hex = (peek() == 'x' || peek() == 'X');
+            if (hex)
+                ++pos;
+
+            juce::int64 value = 0;
+            int digits = 0;
+
+            for (;; ++pos)
+            {
+                const auto c = peek();
+                const int digit = hex ? juce::CharacterFunctions::getHexDigitValue ((juce::juce_wchar) (unsigned char) c)
+                                      : (c >= '0' && c <= '9' ? c - '0' : -1);
+                if (digit < 0)
+                    break;
+
+                value = value * (hex ? 16 : 10) + digit;
+
+                if (++digits > 8 || value > 0x10ffff)
+                    return false;
+            }
+
+            if (digits == 0 || value == 0 || peek() != ';')
+                return false;
+
+            ++pos;
+            return true;
+        }
+
+        bool readAttributeValue() noexcept
+        {
+            const auto quote = peek();
+            if (quote != '"' && quote != '\'')
+                return false;
+
+            for (++pos; ! atEnd();)
+            {
+                const auto c = text[pos];
+
+                if (c == quote)
+                {
+                    ++pos;
+                    return true;
+                }
+
+                if (c == '<')
+                    return false;
+
+                if (c == '&')
+                {
+                    if (! readReference())
+                        return false;
+                }
+                else
+                {
+                    ++pos;
+                }
+            }
+
+            return false;
+        }
+
+        /** At "<" followed by a name: the tag up to its ">" or "/>". */
+        bool readOpenTag (size_t& nameStart, size_t& nameLength, bool& selfClosing) noexcept
+        {
+            ++pos;
+            if (! readName (nameStart, nameLength))
+                return false;
+
+            for (;;)
+            {
+                const bool hadSpace = skipSpace();
+
+                if (peek() == '>')
+                {
+                    ++pos;
+                    selfClosing = false;
+                    return true;
+                }
+
+                if (peek() == '/' && peek (1) == '>')
+                {
+                    pos += 2;
+                    selfClosing = true;
+                    return true;
+                }
+
+                size_t attributeStart = 0, attributeLength = 0;
+
+                if (! hadSpace || ! readName (attributeStart, attributeLength))
+                    return false;
+
+                skipSpace();
+                if (peek() != '=')
+                    return false;
+                ++pos;
+                skipSpace();
+
+                if (! readAttributeValue())
+                    return false;
+            }
+        }
+    };
+} // namespace
+
+bool isPlainDocument (const juce::String& text, int maxDepth)
+{
+    Scanner in { text.toRawUTF8(), text.getNumBytesAsUTF8() };
+
+    in.skipSpace();
+    if (in.startsWith ("<?xml") && ! in.skipPast ("?>"))
+        return false;
+
+    std::vector<std::pair<size_t, size_t>> openElements; // name start and length
+    bool rootSeen = false;
+
+    for (;;)
+    {
+        if (openElements.empty())
+        {
+            // Outside the root: only white space and comments, then exactly one root element.
+            in.skipSpace();
+
+            if (in.startsWith ("<!--"))
+            {
+                if (! in.skipPast ("-->"))
+                    return false;
+                continue;
+            }
+
+            if (in.atEnd())
+                return rootSeen;
+
+            if (rootSeen || in.peek() != '<' || ! isNameStart (in.peek (1)))
                 return false;
         }
 
-        if (digits == 0 || value == 0 || *p != ';')
-            return false;
-    }
+        if (in.atEnd())
+            return false; // an element is still open
 
-    return true;
+        const auto c = in.peek();
+
+        if (c == '&')
+        {
+            if (! in.readReference())
+                return false;
+        }
+        else if (c != '<')
+        {
+            ++in.pos;
+        }
+        else if (in.startsWith ("<!--"))
+        {
+            if (! in.skipPast ("-->"))
+                return false;
+        }
+        else if (in.peek (1) == '/')
+        {
+            in.pos += 2;
+            size_t start = 0, length = 0;
+
+            if (! in.readName (start, length) || openElements.empty())
+                return false;
+
+            const auto [openStart, openLength] = openElements.back();
+
+            if (length != openLength || std::memcmp (in.text + start, in.text + openStart, length) != 0)
+                return false;
+
+            in.skipSpace();
+            if (in.peek() != '>')
+                return false;
+
+            ++in.pos;
+            openElements.pop_back();
+            rootSeen = true;
+        }
+        else if (isNameStart (in.peek (1)))
+        {
+            size_t start = 0, length = 0;
+            bool selfClosing = false;
+
+            if (! in.readOpenTag (start, length, selfClosing))
+                return false;
+
+            if (selfClosing)
+            {
+                rootSeen = rootSeen || openElements.empty();
+            }
+            else
+            {
+                openElements.emplace_back (start, length);
+
+                if ((int) openElements.size() > maxDepth)
+                    return false;
+            }
+        }
+        else
+        {
+            return false; // processing instructions, DOCTYPE, CDATA, a stray "<"
+        }
+    }
 }
 
 std::unique_ptr<juce::XmlElement> parse (const juce::String& text)
@@ -133,7 +305,7 @@ std::unique_ptr<juce::XmlElement> parse (const juce::String& text)
     if (! juce::CharPointer_UTF8::isValidString (text.toRawUTF8(), (int) text.getNumBytesAsUTF8()))
         return nullptr;
 
-    if (! hasOnlyWellFormedCharacterReferences (text) || estimateNestingDepth (text) > maxNestingDepth)
+    if (! isPlainDocument (text))
         return nullptr;
 
     return juce::parseXML (text);

@@ -11,15 +11,21 @@ namespace nubo::SafeXml
     once per level, so untrusted text must not choose the depth. */
 constexpr int maxNestingDepth = 200;
 
-/** An upper bound of the element nesting depth of text, from a quick scan of its tags. */
-int estimateNestingDepth (const juce::String& text) noexcept;
+/**
+    True when text is a plain, well-formed XML document of the kind this plug-in writes: an
+    optional XML declaration, one root element, elements with quoted attributes, text, comments,
+    the five predefined entities and character references from 1 to 0x10FFFF; nesting at most
+    maxDepth deep. Anything else (DOCTYPE, CDATA, processing instructions, unknown or unclosed
+    references, unclosed or mismatched tags, a "<" inside a tag) is refused.
 
-/** True when every "&#" in text starts a complete decimal or hexadecimal character reference
-    ("&#65;", "&#x41;") naming a character from 1 to 0x10FFFF. */
-bool hasOnlyWellFormedCharacterReferences (const juce::String& text) noexcept;
+    JUCE's parser is not written for hostile text: it steps past the end of the text on an
+    unterminated reference, loops forever on some broken tags, and recurses once per level. It
+    only ever sees text that passed this check.
+*/
+bool isPlainDocument (const juce::String& text, int maxDepth = maxNestingDepth);
 
-/** Parses text as an XML document, or returns nullptr when it is not one, nests too deeply,
-    holds a malformed character reference or is not valid UTF-8. */
+/** Parses text as an XML document, or returns nullptr when it is not valid UTF-8 or not a plain
+    document (isPlainDocument). */
 std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
 /** Removes the text nodes of every element that also has element children, at any depth.

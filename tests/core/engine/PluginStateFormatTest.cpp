@@ -1,4 +1,5 @@
 #include "engine/PluginStateFormat.h"
+#include "support/StateBlocks.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@ namespace
 {
 
 namespace fmt = nubo::PluginStateFormat;
+using nubo::test::blockWithText;
 
 juce::String utf8 (const char* text)
 {
@@ -30,18 +32,6 @@ juce::uint32 readLE32 (const juce::MemoryBlock& block, size_t offset)
 juce::String xmlTextOf (const juce::MemoryBlock& block)
 {
     return juce::String::fromUTF8 (static_cast<const char*> (block.getData()) + 8, (int) readLE32 (block, 4));
-}
-
-juce::MemoryBlock blockWithText (const juce::String& text)
-{
-    juce::MemoryBlock block;
-    juce::MemoryOutputStream out (block, false);
-    out.writeInt ((int) fmt::magic);
-    out.writeInt ((int) text.getNumBytesAsUTF8());
-    out.write (text.toRawUTF8(), text.getNumBytesAsUTF8());
-    out.writeByte (0);
-    out.flush();
-    return block;
 }
 
 TEST (PluginStateFormat, NewStateWritesFiveEmptySectionsAndDefaultStyle)

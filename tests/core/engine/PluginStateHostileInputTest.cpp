@@ -1,4 +1,5 @@
 #include "engine/PluginStateFormat.h"
+#include "support/StateBlocks.h"
 
 #include <gtest/gtest.h>
 
@@ -126,17 +127,6 @@ TEST (PluginStateHostileInput, FlippedBytesHugeLengthsAndRandomBlocks)
 
 TEST (PluginStateHostileInput, DeepAndWideDocuments)
 {
-    const auto wrap = [] (const juce::String& xml) {
-        juce::MemoryBlock b;
-        juce::MemoryOutputStream out (b, false);
-        out.writeInt ((int) fmt::magic);
-        out.writeInt ((int) xml.getNumBytesAsUTF8());
-        out.write (xml.toRawUTF8(), xml.getNumBytesAsUTF8());
-        out.writeByte (0);
-        out.flush();
-        return b;
-    };
-
     const auto repeat = [] (const char* head, const char* unit, int times, const char* tail) {
         juce::MemoryOutputStream out;
         out << head;
@@ -156,7 +146,7 @@ TEST (PluginStateHostileInput, DeepAndWideDocuments)
 
     for (const auto& xml : documents)
     {
-        const auto block = wrap (xml);
+        const auto block = nubo::test::blockWithText (xml);
         ASSERT_NO_FATAL_FAILURE (readAndCheck (block.getData(), (int) block.getSize()));
     }
 }

@@ -49,21 +49,61 @@ TEST (SafeXml, RejectsTextThatIsNotUtf8)
     EXPECT_EQ (sx::parse (text), nullptr);
 }
 
-TEST (SafeXml, NestingDepthEstimateNeverUnderCounts)
+TEST (SafeXml, PlainDocumentsAreTheOnlyOnesHandedToTheParser)
 {
-    const auto repeat = [] (const char* unit, int n) {
+    struct Case
+    {
+        const char* text;
+        bool plain;
+    };
+
+    const Case cases[] = {
+        { "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n\n<PitchNameString a=\"1\">\n  <b c='x'/>\n</PitchNameString>\n", true },
+        { "<!-- note --><a><!-- inside --><b/>text &gt; more</a><!-- after -->", true },
+        { "  <a x=\"/>\" y='>'/>  ", true },
+        { "<a></a >", true },
+        { "<a>", false },      // unclosed
+        { "<a></b>", false },  // mismatched
+        { "<a/><b/>", false }, // two roots
+        { "text<a/>", false },
+        { "<a/>text", false },
+        { "<a b=\"1\"c=\"2\"/>", false },          // no space between attributes
+        { "<a b=1/>", false },                     // unquoted
+        { "<a b=\"<\"/>", false },                 // "<" in a value
+        { "<pitchScal<?x?> name=\"L\"/>", false }, // "<" inside a tag (JUCE's parser loops forever)
+        { "<a>&</a>", false },                     // unterminated reference (JUCE reads past the end)
+        { "<a>&#x</a>", false },
+        { "<a>&nbsp;</a>", false }, // not predefined
+        { "<!DOCTYPE a><a/>", false },
+        { "<a><![CDATA[x]]></a>", false },
+        { "<a><?pi?></a>", false },
+        { "<a><!-- unclosed </a>", false },
+        { "<?xml version=\"1.0\"", false },
+        { "", false },
+    };
+
+    for (const auto& c : cases)
+        EXPECT_EQ (sx::isPlainDocument (c.text), c.plain) << c.text;
+}
+
+TEST (SafeXml, NestingDeeperThanTheLimitIsRefused)
+{
+    const auto nested = [] (int depth, const char* attribute) {
         juce::MemoryOutputStream out;
-        for (int i = 0; i < n; ++i)
-            out << unit;
+        for (int i = 0; i < depth; ++i)
+            out << "<a" << attribute << ">";
+        for (int i = 0; i < depth; ++i)
+            out << "</a>";
         return out.toString();
     };
 
-    EXPECT_EQ (sx::estimateNestingDepth ("<a><b/><c><d/></c></a>"), 3);
-    EXPECT_EQ (sx::estimateNestingDepth ("<a x='/>'><b y=\"/>\"><c/></b></a>"), 3);
-    EXPECT_GE (sx::estimateNestingDepth (repeat ("<a x=\"/>\">", 500)), 500);
-    EXPECT_GE (sx::estimateNestingDepth (repeat ("<!-- --><a>", 300)), 300);
-    EXPECT_EQ (sx::parse (repeat ("<a>", sx::maxNestingDepth + 1)), nullptr);
-    EXPECT_NE (sx::parse (repeat ("<a>", sx::maxNestingDepth) + repeat ("</a>", sx::maxNestingDepth)), nullptr);
+    EXPECT_TRUE (sx::isPlainDocument (nested (sx::maxNestingDepth, "")));
+    EXPECT_FALSE (sx::isPlainDocument (nested (sx::maxNestingDepth + 1, "")));
+    // Quoted "/>" must not hide an opening.
+    EXPECT_FALSE (sx::isPlainDocument (nested (sx::maxNestingDepth + 1, " x=\"/>\"")));
+    EXPECT_TRUE (sx::isPlainDocument (nested (3, " x='/>'"), 3));
+    EXPECT_FALSE (sx::isPlainDocument (nested (4, ""), 3));
+    EXPECT_NE (sx::parse (nested (sx::maxNestingDepth, "")), nullptr);
 }
 
 TEST (SafeXml, AtoiReadingSaturates)
