@@ -367,6 +367,40 @@ int atoiOf (const juce::String& text) noexcept
     return static_cast<int> (juce::jmin (value, limit - 1));
 }
 
+double doubleOf (const juce::String& text) noexcept
+{
+    const auto exponentAt = text.indexOfAnyOf ("eE");
+
+    if (exponentAt < 0)
+        return text.getDoubleValue();
+
+    auto digitsAt = exponentAt + 1;
+    if (text[digitsAt] == '-' || text[digitsAt] == '+')
+        ++digitsAt;
+
+    while (text[digitsAt] == '0')
+        ++digitsAt;
+
+    auto digitsEnd = digitsAt;
+    while (text[digitsEnd] >= '0' && text[digitsEnd] <= '9')
+        ++digitsEnd;
+
+    if (digitsEnd - digitsAt <= 6)
+        return text.getDoubleValue();
+
+    // Beyond any double's range anyway: keep the sign of the exponent, cap its size.
+    return text.replaceSection (digitsAt, digitsEnd - digitsAt, "999999").getDoubleValue();
+}
+
+double doubleAttribute (const juce::XmlElement& element, juce::StringRef name, double fallback) noexcept
+{
+    for (int i = 0; i < element.getNumAttributes(); ++i)
+        if (element.getAttributeName (i) == name)
+            return doubleOf (element.getAttributeValue (i));
+
+    return fallback;
+}
+
 int intAttribute (const juce::XmlElement& element, juce::StringRef name, int fallback) noexcept
 {
     // Attribute names are matched exactly.

@@ -40,6 +40,14 @@ juce::XmlElement* findChildIgnoreCase (const juce::XmlElement& parent, juce::Str
     character; 0 when there are no digits), saturating at the int range instead of overflowing. */
 int atoiOf (const juce::String& text) noexcept;
 
+/** The decimal number text starts with, as JUCE reads it, except that an exponent too long for
+    JUCE's int arithmetic is shortened first (it overflowed on "1e9999999999"): huge exponents
+    give infinity or 0 as they should. */
+double doubleOf (const juce::String& text) noexcept;
+
+/** doubleOf of the attribute, or fallback when the element has no attribute of that exact name. */
+double doubleAttribute (const juce::XmlElement& element, juce::StringRef name, double fallback) noexcept;
+
 /** atoiOf of the attribute, or fallback when the element has no attribute of that exact name. */
 int intAttribute (const juce::XmlElement& element, juce::StringRef name, int fallback) noexcept;
 

@@ -483,7 +483,7 @@ void PitchChordManager::readState (const juce::XmlElement& e, bool readSavedChor
     setChordRootPitchNum (SafeXml::intAttribute (e, "chordRootNum", 0));
     setStartPos (0.0f);
     setLastStartPos (0.0f);
-    setVelocity (limitVelocity (e.getDoubleAttribute ("velocity", 0.79)));
+    setVelocity (limitVelocity (SafeXml::doubleAttribute (e, "velocity", 0.79)));
     setChordInvertType (e.getStringAttribute ("chordInvertType", "Normal"), true);
     setPitchNameRoule (static_cast<PITCHNAME_SF_Roule> (SafeXml::intAttribute (e, "pitchNameRoule", 0)));
     setNoteOrderReplace (e.getStringAttribute ("noteReplaceOrder", "Normal"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace
@@ -130,6 +131,21 @@ TEST (SafeXml, AtoiReadingSaturates)
 
     for (const auto& c : cases)
         EXPECT_EQ (sx::atoiOf (c.text), c.value) << c.text;
+}
+
+TEST (SafeXml, DoubleReadingSurvivesHugeExponents)
+{
+    EXPECT_DOUBLE_EQ (sx::doubleOf ("0.79000002145767211914"), 0.79000002145767211914);
+    EXPECT_DOUBLE_EQ (sx::doubleOf ("2.5e3x"), 2500.0);
+    EXPECT_DOUBLE_EQ (sx::doubleOf ("1e-0000002"), 0.01);
+    EXPECT_TRUE (std::isinf (sx::doubleOf ("1e99999999999999")));
+    EXPECT_EQ (sx::doubleOf ("1e-99999999999999"), 0.0);
+    EXPECT_EQ (sx::doubleOf ("abc"), 0.0);
+
+    const auto xml = sx::parse ("<a velocity=\"0.5\"/>");
+    ASSERT_NE (xml, nullptr);
+    EXPECT_EQ (sx::doubleAttribute (*xml, "velocity", 0.79), 0.5);
+    EXPECT_EQ (sx::doubleAttribute (*xml, "Velocity", 0.79), 0.79);
 }
 
 TEST (SafeXml, ChildLookupIgnoresCaseAttributeLookupDoesNot)
