@@ -110,19 +110,6 @@ juce::String ChordFileExporter::makeLegalFileName (const juce::String& fullChord
     return name;
 }
 
-float ChordFileExporter::getLengthOfDurationType (const juce::String& durationType)
-{
-    if (durationType == "BAR")
-        return 4.0f;
-    if (durationType == "2ND")
-        return 2.0f;
-    if (durationType == "4TH")
-        return 1.0f;
-    if (durationType == "8TH")
-        return 0.5f;
-    return 1.0f;
-}
-
 juce::File ChordFileExporter::exportChord (const juce::String& fullChordName,
                                            int exportMode,
                                            FileCreator_Base* writer,

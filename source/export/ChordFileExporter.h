@@ -38,9 +38,6 @@ public:
         never empty. */
     static juce::String makeLegalFileName (const juce::String& fullChordName);
 
-    /** Length in quarter notes of a duration type: "BAR" 4, "2ND" 2, "4TH" 1, "8TH" 0.5, otherwise 1. */
-    static float getLengthOfDurationType (const juce::String& durationType);
-
     /**
         Writes the chord and returns the written file, or File() when nothing could be written
         (no writer, no folder, the write failed). The folder is created when missing. An old export

@@ -18,6 +18,13 @@ using nubo::test::RecordingListener;
 using nubo::test::utf8;
 using Events = std::vector<std::string>;
 
+TEST (PitchChordManagerState, DurationTypesGiveTheirLengthInQuarterNotes)
+{
+    const std::pair<const char*, float> durations[] { { "BAR", 4.0f }, { "2ND", 2.0f }, { "4TH", 1.0f }, { "8TH", 0.5f }, { "bar", 1.0f }, { "", 1.0f }, { "16TH", 1.0f } };
+    for (const auto& [name, length] : durations)
+        EXPECT_EQ (nubo::PitchChordManager::getLengthOfDurationType (name), length) << name;
+}
+
 TEST (PitchChordManagerState, StartsWithTheDefaultChord)
 {
     PitchChordManager m (nullptr);
